@@ -1,0 +1,57 @@
+#include "app/Feuille_Tibalou.h"
+
+#include "app/Feuille_A_Propos.h"
+#include "app/images.h"
+
+namespace {
+
+void Feuille_Tibalou_Command3_Click()
+{
+    Feuille_Tibalou->fr_hello.setVisible(false);
+}
+
+void Feuille_Tibalou_Command6_Click()
+{
+    Feuille_A_Propos.showModal(Feuille_Tibalou);
+}
+
+void Feuille_Tibalou_cd_quitter_tout_Click()
+{
+    ui::end_program();
+}
+
+ui::Design bouton_image(const char* name, const char* caption, int left, int top, const char* const* picture)
+{
+    return {.name = name, .caption = caption, .left = left, .top = top, .width = 1335, .height = 1215,
+            .picture = picture, .picture_style = true};
+}
+
+}  // namespace
+
+FeuilleTibalou::FeuilleTibalou()
+    : ui::Form({.name = "Feuille_Tibalou", .caption = "Tibalou", .width = 6555, .height = 5715,
+                .icon = image_tibalou}),
+      Command4(*this, bouton_image("Command4", "Addition", 1680, 1080, image_addition)),
+      Command5(*this, bouton_image("Command5", "Soustraction", 3720, 1080, image_soustraction)),
+      Command1(*this, bouton_image("Command1", "Division", 1680, 2400, image_division)),
+      Command2(*this, bouton_image("Command2", "Multiplication", 3720, 2400, image_multiplication)),
+      Command6(*this, bouton_image("Command6", "A propos...", 1680, 3720, nullptr)),
+      cd_quitter_tout(*this, {.name = "cd_quitter_tout", .caption = "Quitter", .left = 3720, .top = 3720,
+                              .width = 1335, .height = 1215}),
+      fr_hello(*this, {.name = "fr_hello", .caption = "Bienvenue ! ", .left = 960, .top = 480, .width = 4815,
+                       .height = 4695, .accessible_name = "Bienvenue"}),
+      Label2(fr_hello, {.name = "Label2",
+                        .caption = "Ceci est un petit logiciel qui vous permettra de vous entraîner à poser les "
+                                   "quatres opérations de base.",
+                        .left = 360, .top = 600, .width = 4095, .height = 1935, .align = ui::Align::center,
+                        .font = {"MS Sans Serif", 13.5, true}, .accessible_name = "Message de bienvenue"}),
+      Command3(fr_hello, {.name = "Command3", .caption = "Commencer !", .left = 1680, .top = 3000, .width = 1335,
+                          .height = 735})
+{
+    Command3.onClick = Feuille_Tibalou_Command3_Click;
+    Command6.onClick = Feuille_Tibalou_Command6_Click;
+    cd_quitter_tout.onClick = Feuille_Tibalou_cd_quitter_tout_Click;
+    setTabOrder(Command1, Command2, cd_quitter_tout, Command3, Command4, Command5, Command6);
+    // The welcome panel covers the other buttons: start on its own button.
+    setInitialFocus(Command3);
+}

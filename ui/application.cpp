@@ -1,0 +1,67 @@
+#include "ui/application.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "ui/errors.h"
+#include "ui/form.h"
+#include "ui/widgets.h"
+
+namespace ui {
+
+namespace {
+
+// Key preview: a window that asks for it sees each key release before the
+// control that has the focus.
+class KeyPreview : public QObject {
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyRelease) return false;
+        auto* widget = qobject_cast<QWidget*>(receiver);
+        if (!widget) return false;
+        // Once per key: at the widget that receives it first.
+        QWidget* focus = QApplication::focusWidget();
+        if (focus ? widget != focus : !widget->isWindow()) return false;
+        auto* window = dynamic_cast<FormWidget*>(widget->window());
+        Form* form = window ? window->form() : nullptr;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!form || form->discarded() || !form->key_preview() || !form->onKeyUp || key->isAutoRepeat())
+            return false;
+        const auto code = key_code(*key);
+        const auto shift = shift_state(*key);
+        dispatch([form, code, shift] { form->onKeyUp(code, shift); });
+        return false;
+    }
+};
+
+}  // namespace
+
+struct Application::Impl {
+    Impl(int& argc, char** argv) : app(argc, argv) {}
+    QApplication app;
+    KeyPreview key_preview;
+};
+
+Application::Application(int& argc, char** argv)
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    impl_ = new Impl(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    impl_->app.installEventFilter(&impl_->key_preview);
+}
+
+Application::~Application()
+{
+    release_all_forms();
+    delete impl_;
+}
+
+int Application::run()
+{
+    if (program_ended()) return 0;
+    return QApplication::exec();
+}
+
+}  // namespace ui

@@ -1,0 +1,262 @@
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+#include "ui/widgets.h"
+
+namespace ui {
+
+namespace {
+
+std::vector<FormSlotBase*>& all_slots()
+{
+    static std::vector<FormSlotBase*> registry;
+    return registry;
+}
+
+bool ended = false;
+
+// Keeps an unloaded window alive until control is back in the event loop,
+// since its own handler may still be on the stack.
+class Discarded : public QObject {
+public:
+    explicit Discarded(std::unique_ptr<Form> form) : form_(std::move(form)) {}
+
+private:
+    std::unique_ptr<Form> form_;
+};
+
+void centre(QWidget& window, const QRect& area)
+{
+    const QSize size = window.frameGeometry().size().expandedTo(window.sizeHint());
+    QRect placed(QPoint(), size);
+    placed.moveCenter(area.center());
+    window.move(placed.topLeft());
+}
+
+QRect screen_area(QWidget& window)
+{
+    QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+}  // namespace
+
+// Form
+
+Form::Form(const FormDesign& design)
+    : name_(design.name),
+      key_preview_(design.key_preview),
+      window_(new FormWidget(*this, QSize(pixels(design.width), pixels(design.height))))
+{
+    window_->setWindowTitle(design.caption);
+    window_->setAccessibleName(design.caption);
+    if (design.icon) window_->setWindowIcon(QIcon(QPixmap(design.icon)));
+}
+
+Form::~Form()
+{
+    window_->forget_form();
+    delete window_;
+}
+
+QWidget* Form::client()
+{
+    return window_->client();
+}
+
+QWidget* Form::menu_bar()
+{
+    return window_->menu_bar();
+}
+
+void Form::apply_tab_order(const std::vector<Focusable*>& order)
+{
+    tab_order_ = order;
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->widget_, order[i]->widget_);
+}
+
+void Form::focus_first_control()
+{
+    if (initial_focus_ && initial_focus_->can_take_focus()) {
+        give_focus(*initial_focus_);
+        return;
+    }
+    for (Focusable* control : tab_order_)
+        if (control->can_take_focus()) {
+            give_focus(*control);
+            return;
+        }
+}
+
+void Form::focus_arrived(Focusable& control)
+{
+    // Only moves between the program's controls count; the focus coming back
+    // to the same control (menu closed, window reactivated) raises nothing.
+    if (&control == focused_ || discarded_) return;
+    Focusable* previous = focused_;
+    focused_ = &control;
+    if (previous && previous->onLostFocus) previous->onLostFocus();
+    if (control.onGotFocus) control.onGotFocus();
+}
+
+void Form::give_focus(Focusable& control)
+{
+    if (!control.can_take_focus()) return;
+    control.widget_->setFocus(Qt::OtherFocusReason);
+    focus_arrived(control);  // a window not yet active gets no focus event
+}
+
+// Slots
+
+FormSlotBase::FormSlotBase()
+{
+    all_slots().push_back(this);
+}
+
+FormSlotBase::~FormSlotBase()
+{
+    auto& registry = all_slots();
+    registry.erase(std::remove(registry.begin(), registry.end(), this), registry.end());
+}
+
+Form& FormSlotBase::touch()
+{
+    if (!instance_) {
+        instance_ = create();
+        instance_->slot_ = this;
+        if (instance_->onLoad) instance_->onLoad();
+    }
+    return *instance_;
+}
+
+bool FormSlotBase::shown() const
+{
+    return instance_ && instance_->window()->isVisible();
+}
+
+bool FormSlotBase::modal() const
+{
+    return !modal_loops_.empty();
+}
+
+void FormSlotBase::load()
+{
+    touch();
+}
+
+void FormSlotBase::quit_modal_loops()
+{
+    for (QEventLoop* loop : modal_loops_) loop->quit();
+}
+
+void FormSlotBase::hide()
+{
+    if (!instance_) return;
+    instance_->window()->hide();
+    quit_modal_loops();
+}
+
+void FormSlotBase::discard()
+{
+    instance_->discarded_ = true;
+    instance_->window()->hide();
+    quit_modal_loops();
+    (new Discarded(std::move(instance_)))->deleteLater();
+}
+
+void FormSlotBase::unload()
+{
+    if (!instance_ || unloading_) return;
+    unloading_ = true;
+    struct Done {
+        FormSlotBase& slot;
+        ~Done()
+        {
+            slot.discard();
+            slot.unloading_ = false;
+        }
+    };
+    {
+        Done done{*this};
+        if (instance_->onUnload) instance_->onUnload();
+    }
+    // The run ends when its last window has gone.
+    const auto& registry = all_slots();
+    if (std::none_of(registry.begin(), registry.end(), [](FormSlotBase* s) { return s->loaded(); }))
+        QCoreApplication::exit(0);
+}
+
+void FormSlotBase::show()
+{
+    Form& form = touch();
+    QWidget* window = form.window();
+    if (!window->isVisible()) {
+        window->setWindowModality(Qt::NonModal);
+        if (!form.focused()) form.focus_first_control();
+        window->adjustSize();
+        // Beside the window in use, or in the middle of the screen.
+        QWidget* beside = QApplication::activeWindow();
+        if (beside && beside != window) {
+            const QRect area = screen_area(*beside);
+            QPoint place = beside->frameGeometry().topRight() + QPoint(16, 0);
+            place.setX(std::min(place.x(), area.right() - window->width()));
+            window->move(place);
+        } else {
+            centre(*window, screen_area(*window));
+        }
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void FormSlotBase::showModal(FormSlotBase& owner)
+{
+    Form& form = touch();
+    QWidget* window = form.window();
+    QWidget* owner_window = owner.form().window();
+    window->hide();
+    window->setWindowModality(Qt::ApplicationModal);
+    window->adjustSize();
+    window->winId();
+    if (owner_window->windowHandle()) window->windowHandle()->setTransientParent(owner_window->windowHandle());
+    centre(*window, owner_window->frameGeometry());
+    if (!form.focused()) form.focus_first_control();
+    window->show();
+    window->raise();
+    window->activateWindow();
+
+    QEventLoop loop;
+    modal_loops_.push_back(&loop);
+    if (shown() && !ended) loop.exec(QEventLoop::DialogExec);
+    modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
+}
+
+void end_program()
+{
+    ended = true;
+    for (FormSlotBase* slot : all_slots())
+        if (slot->loaded()) slot->discard();
+    QCoreApplication::exit(0);
+}
+
+bool program_ended()
+{
+    return ended;
+}
+
+void release_all_forms()
+{
+    for (FormSlotBase* slot : all_slots())
+        if (slot->loaded()) slot->discard();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+}  // namespace ui

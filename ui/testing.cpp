@@ -1,0 +1,181 @@
+#include "ui/testing.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/widgets.h"
+
+namespace ui {
+
+QWidget* widget_of(const Control& control)
+{
+    return control.widget_;
+}
+
+bool visible_of(const Control& control)
+{
+    return control.visible_;
+}
+
+Color back_color_of(const Control& control)
+{
+    return control.back_color_;
+}
+
+namespace testing {
+
+QWidget* widget(const Control& control)
+{
+    return widget_of(control);
+}
+
+QWidget* window(FormSlotBase& slot)
+{
+    return slot.form().window();
+}
+
+bool visible(const Control& control)
+{
+    return visible_of(control);
+}
+
+Color back_color(const Control& control)
+{
+    return back_color_of(control);
+}
+
+Color painted_color(const Control& control)
+{
+    QWidget* shown = widget(control);
+    const QImage image = shown->grab().toImage();
+    // A point inside the frame, away from any centred text.
+    const QColor colour = image.pixelColor(std::min(4, image.width() - 1), image.height() / 2);
+    return static_cast<Color>(colour.red() | (colour.green() << 8) | (colour.blue() << 16));
+}
+
+bool has_keyboard_focus(const Focusable& control)
+{
+    return QApplication::focusWidget() == widget(control);
+}
+
+bool enabled(const MenuEntry& entry)
+{
+    return action_of(entry)->isEnabled();
+}
+
+QString accessible_name(const Control& control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget(control));
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+QString accessible_text(const Control& control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget(control));
+    if (!accessible) return {};
+    if (QAccessibleTextInterface* text = accessible->textInterface())
+        return text->text(0, text->characterCount());
+    return accessible->text(QAccessible::Description);
+}
+
+namespace {
+
+void make_active(QWidget* target)
+{
+    QWidget* top = target->window();
+    if (QApplication::activeWindow() != top) {
+        top->activateWindow();
+        QApplication::setActiveWindow(top);
+    }
+}
+
+}  // namespace
+
+void click(Focusable& control)
+{
+    QWidget* target = widget(control);
+    make_active(target);
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(4, target->height() / 2));
+}
+
+void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    // Keys go where the keyboard focus is, as for a pupil; the control
+    // named is where the test expects it to be.
+    QWidget* target = widget(control);
+    make_active(target);
+    QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+    QTest::keyClick(receiver, key, modifiers);
+}
+
+void keypad_digit(Focusable& control, int digit)
+{
+    key_click(control, static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::KeypadModifier);
+}
+
+void main_row_digit(Focusable& control, int digit)
+{
+    key_click(control, static_cast<Qt::Key>(Qt::Key_0 + digit));
+}
+
+void type(Focusable& control, const QString& characters)
+{
+    QWidget* target = widget(control);
+    make_active(target);
+    QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
+    QTest::keyClicks(receiver, characters);
+}
+
+void tab_from(Focusable& control)
+{
+    key_click(control, Qt::Key_Tab);
+}
+
+void choose(MenuEntry& entry)
+{
+    QAction* action = action_of(entry);
+    // Open every menu on the way down, as the pupil does, then click the entry.
+    std::vector<QMenu*> path;
+    for (QObject* parent = action->parent(); auto* menu = qobject_cast<QMenu*>(parent); parent = menu->parent())
+        path.insert(path.begin(), menu);
+    for (QMenu* menu : path) menu->popup(QPoint(0, 0));
+    for (auto it = path.rbegin(); it != path.rend(); ++it) (*it)->hide();
+    action->trigger();  // does nothing on a disabled entry
+}
+
+void open_and_close(Menu& menu)
+{
+    QMenu* popup = menu_of(menu);
+    QWidget* owner = popup->parentWidget();
+    if (auto* bar = qobject_cast<QMenuBar*>(owner)) {
+        make_active(bar);
+        bar->setActiveAction(popup->menuAction());
+    } else {
+        popup->popup(QPoint(0, 0));
+    }
+    QApplication::processEvents();
+    QTest::keyClick(popup, Qt::Key_Escape);
+    if (auto* bar = qobject_cast<QMenuBar*>(owner)) {
+        popup->hide();
+        bar->setActiveAction(nullptr);
+    }
+    QApplication::processEvents();
+}
+
+void close_box(FormSlotBase& slot)
+{
+    window(slot)->close();
+}
+
+void when_modal(std::function<void()> action)
+{
+    QTimer::singleShot(0, [action = std::move(action)] { action(); });
+}
+
+}  // namespace testing
+}  // namespace ui

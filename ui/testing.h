@@ -1,0 +1,42 @@
+#pragma once
+
+// Drives the real widgets the way a pupil does, for the tests.
+
+#include <Qt>
+#include <QString>
+#include <functional>
+
+#include "ui/controls.h"
+#include "ui/form.h"
+
+class QWidget;
+
+namespace ui::testing {
+
+QWidget* widget(const Control& control);
+QWidget* window(FormSlotBase& slot);
+
+// What the program wrote, and what the screen shows.
+bool visible(const Control& control);
+Color back_color(const Control& control);
+Color painted_color(const Control& control);  // sampled from the rendered control
+bool has_keyboard_focus(const Focusable& control);
+bool enabled(const MenuEntry& entry);
+QString accessible_name(const Control& control);
+QString accessible_text(const Control& control);  // caption of a label, text of a box
+
+// What the pupil does.
+void click(Focusable& control);  // mouse press and release in the control
+void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void keypad_digit(Focusable& control, int digit);
+void main_row_digit(Focusable& control, int digit);
+void type(Focusable& control, const QString& characters);  // main keyboard
+void tab_from(Focusable& control);
+void choose(MenuEntry& entry);             // opens its menu and clicks the entry
+void open_and_close(Menu& menu);           // from the menu bar, then Escape
+void close_box(FormSlotBase& slot);        // the title bar's close box
+
+// Runs the action once the next modal window is up and waiting.
+void when_modal(std::function<void()> action);
+
+}  // namespace ui::testing
