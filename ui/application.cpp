@@ -60,8 +60,7 @@ Application::~Application()
 
 int Application::run()
 {
-    if (program_ended()) return 0;
-    return QApplication::exec();
+    return run_main_loop();
 }
 
 }  // namespace ui

@@ -20,6 +20,14 @@ std::vector<FormSlotBase*>& all_slots()
 }
 
 bool ended = false;
+bool main_loop_running = false;
+
+// Leaves the main loop. Outside it (in tests) there is none to leave, and
+// asking Qt to quit then would make every later event loop return at once.
+void quit_main_loop()
+{
+    if (main_loop_running) QCoreApplication::exit(0);
+}
 
 // Keeps an unloaded window alive until control is back in the event loop,
 // since its own handler may still be on the stack.
@@ -190,7 +198,7 @@ void FormSlotBase::unload()
     // The run ends when its last window has gone.
     const auto& registry = all_slots();
     if (std::none_of(registry.begin(), registry.end(), [](FormSlotBase* s) { return s->loaded(); }))
-        QCoreApplication::exit(0);
+        quit_main_loop();
 }
 
 void FormSlotBase::show()
@@ -244,12 +252,21 @@ void end_program()
     ended = true;
     for (FormSlotBase* slot : all_slots())
         if (slot->loaded()) slot->discard();
-    QCoreApplication::exit(0);
+    quit_main_loop();
 }
 
 bool program_ended()
 {
     return ended;
+}
+
+int run_main_loop()
+{
+    if (ended) return 0;
+    main_loop_running = true;
+    const int code = QCoreApplication::exec();
+    main_loop_running = false;
+    return code;
 }
 
 void release_all_forms()

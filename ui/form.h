@@ -144,6 +144,9 @@ private:
 void end_program();
 bool program_ended();
 
+// Runs the program's events until end_program() or the last window's unload.
+int run_main_loop();
+
 // Destroys every window without its unload handler; the application object
 // calls it on the way out, while the toolkit is still there.
 void release_all_forms();

@@ -96,11 +96,22 @@ void make_active(QWidget* target)
 
 }  // namespace
 
-void click(Focusable& control)
+void click(Focusable& control, Qt::MouseButton button)
 {
     QWidget* target = widget(control);
     make_active(target);
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(4, target->height() / 2));
+    QTest::mouseClick(target, button, Qt::NoModifier, QPoint(4, target->height() / 2));
+}
+
+void activate(FormSlotBase& slot)
+{
+    make_active(window(slot));
+}
+
+bool wait_until_active(FormSlotBase& slot)
+{
+    make_active(window(slot));
+    return QTest::qWaitForWindowActive(window(slot));
 }
 
 void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -141,8 +152,11 @@ void choose(MenuEntry& entry)
     QAction* action = action_of(entry);
     // Open every menu on the way down, as the pupil does, then click the entry.
     std::vector<QMenu*> path;
-    for (QObject* parent = action->parent(); auto* menu = qobject_cast<QMenu*>(parent); parent = menu->parent())
+    auto* menu = qobject_cast<QMenu*>(action->parent());
+    while (menu) {
         path.insert(path.begin(), menu);
+        menu = qobject_cast<QMenu*>(menu->parent());
+    }
     for (QMenu* menu : path) menu->popup(QPoint(0, 0));
     for (auto it = path.rbegin(); it != path.rend(); ++it) (*it)->hide();
     action->trigger();  // does nothing on a disabled entry
@@ -150,20 +164,17 @@ void choose(MenuEntry& entry)
 
 void open_and_close(Menu& menu)
 {
+    // Opened with the mouse from the menu bar, closed again without a choice.
     QMenu* popup = menu_of(menu);
-    QWidget* owner = popup->parentWidget();
-    if (auto* bar = qobject_cast<QMenuBar*>(owner)) {
+    auto* bar = qobject_cast<QMenuBar*>(popup->parentWidget());
+    if (bar) {
         make_active(bar);
-        bar->setActiveAction(popup->menuAction());
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(popup->menuAction()).center());
     } else {
         popup->popup(QPoint(0, 0));
     }
     QApplication::processEvents();
-    QTest::keyClick(popup, Qt::Key_Escape);
-    if (auto* bar = qobject_cast<QMenuBar*>(owner)) {
-        popup->hide();
-        bar->setActiveAction(nullptr);
-    }
+    popup->hide();
     QApplication::processEvents();
 }
 

@@ -26,7 +26,9 @@ QString accessible_name(const Control& control);
 QString accessible_text(const Control& control);  // caption of a label, text of a box
 
 // What the pupil does.
-void click(Focusable& control);  // mouse press and release in the control
+void click(Focusable& control, Qt::MouseButton button = Qt::LeftButton);  // press and release in it
+void activate(FormSlotBase& slot);  // the window in front gets the keyboard
+bool wait_until_active(FormSlotBase& slot);
 void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void keypad_digit(Focusable& control, int digit);
 void main_row_digit(Focusable& control, int digit);
