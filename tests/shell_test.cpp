@@ -1,4 +1,225 @@
+// The main menu, the About window, the number choice dialog and the score.
+#include <QCoreApplication>
+#include <QTest>
+
+#include "app/Feuille_A_Propos.h"
+#include "app/Feuille_Tibalou.h"
+#include "common/chiffres.h"
+#include "common/choix_perso.h"
+#include "common/score.h"
+#include "dialogs/Feuille_score.h"
+#include "dialogs/feuille_choix_perso.h"
 #include "tests/test_main.h"
-class T : public QObject { Q_OBJECT };
-TIBALOU_TEST_MAIN(T)
+#include "ui/testing.h"
+
+using namespace ui::testing;
+
+namespace {
+
+// An exercise window stand-in, to open the dialog from and to quit.
+class FenetreExercice : public ui::Form {
+public:
+    FenetreExercice()
+        : ui::Form({.name = "Fenetre_exercice", .caption = "Exercice", .width = 3000, .height = 1500}),
+          quitter(*this, {.name = "quitter", .caption = "Quitter", .left = 120, .top = 120, .width = 1000,
+                          .height = 375})
+    {
+    }
+    ui::Button quitter;
+};
+
+ui::FormSlot<FenetreExercice> Fenetre_exercice;
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void set_totals(std::int32_t justes, std::int32_t chiffres)
+{
+    total_justes = justes;
+    total_chiffres = chiffres;
+}
+
+}  // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        for (ui::FormSlotBase* slot : std::initializer_list<ui::FormSlotBase*>{
+                 &feuille_choix_perso, &Feuille_A_Propos, &Feuille_score, &Fenetre_exercice, &Feuille_Tibalou})
+            slot->unload();
+        settle();
+        forget_program_end();
+    }
+
+    void the_main_menu_opens_on_its_welcome_panel()
+    {
+        Feuille_Tibalou.show();
+        QVERIFY(wait_until_active(Feuille_Tibalou));
+        auto& menu = Feuille_Tibalou();
+        QVERIFY(visible(menu.fr_hello));
+        QVERIFY(has_keyboard_focus(menu.Command3));
+        click(menu.Command3);
+        QVERIFY(!visible(menu.fr_hello));
+        for (ui::Button* button : {&menu.Command1, &menu.Command2, &menu.Command4, &menu.Command5, &menu.Command6,
+                                   &menu.cd_quitter_tout})
+            QVERIFY(visible(*button));
+        QCOMPARE(accessible_name(menu.Command5), QString("Soustraction"));
+        QCOMPARE(accessible_text(menu.Label2).left(11), QString("Ceci est un"));
+    }
+
+    void about_opens_modally_and_fresh_each_time()
+    {
+        Feuille_Tibalou.show();
+        auto& menu = Feuille_Tibalou();
+        click(menu.Command3);
+        for (int time = 0; time < 2; ++time) {
+            bool seen = false;
+            when_modal([&seen] {
+                seen = Feuille_A_Propos.shown() && Feuille_A_Propos.modal();
+                QVERIFY(!Feuille_A_Propos->Label1.Caption().isEmpty());
+                click(Feuille_A_Propos->Command1);
+            });
+            click(menu.Command6);
+            QVERIFY(seen);
+            QVERIFY(!Feuille_A_Propos.loaded());
+        }
+    }
+
+    void quitter_ends_the_run_at_once_with_the_score_window_open()
+    {
+        Feuille_Tibalou.show();
+        Feuille_score.show();
+        int unloads = 0;
+        Feuille_Tibalou->onUnload = [&unloads] { ++unloads; };
+        click(Feuille_Tibalou->Command3);
+        click(Feuille_Tibalou->cd_quitter_tout);
+        QVERIFY(ui::program_ended());
+        QVERIFY(!Feuille_Tibalou.loaded());
+        QVERIFY(!Feuille_score.loaded());
+        QCOMPARE(unloads, 0);
+    }
+
+    void the_number_dialog_takes_digits_only_without_leading_zero_and_within_limits()
+    {
+        Fenetre_exercice.show();
+        when_modal([] {
+            auto& dialog = feuille_choix_perso();
+            QCOMPARE(dialog.nombre1.Caption(), QString("Premier terme ="));
+            QVERIFY(wait_until_active(feuille_choix_perso));
+            QVERIFY(has_keyboard_focus(dialog.txt_nb1));
+            type(dialog.txt_nb1, "0a-12.3456");
+            key_click(dialog.txt_nb1, Qt::Key_Backspace);
+            QCOMPARE(dialog.txt_nb1.Text(), QString("12345"));
+            // Coming back into the box empties it and allows five digits again.
+            click(dialog.txt_nb2);
+            type(dialog.txt_nb2, "100000");
+            QCOMPARE(dialog.txt_nb2.Text(), QString("10000"));
+            click(dialog.txt_nb1);
+            QCOMPARE(dialog.txt_nb1.Text(), QString());
+            type(dialog.txt_nb1, "7");
+            click(dialog.cde_envoi);
+        });
+        ouvrir_choix_perso("Premier terme =", "Deuxième terme =", Fenetre_exercice);
+        QVERIFY(!feuille_choix_perso.loaded());
+        QCOMPARE(choix_nombre1, 7.0);
+        QCOMPARE(choix_nombre2, 10000);
+    }
+
+    void the_second_factor_is_limited_to_four_digits()
+    {
+        Fenetre_exercice.show();
+        when_modal([] {
+            auto& dialog = feuille_choix_perso();
+            click(dialog.txt_nb2);
+            type(dialog.txt_nb2, "98765");
+            QCOMPARE(dialog.txt_nb2.Text(), QString("9876"));
+            click(dialog.cde_envoi);
+        });
+        ouvrir_choix_perso("Premier facteur =", "Deuxième facteur =", Fenetre_exercice);
+        QCOMPARE(choix_nombre1, 0.0);
+        QCOMPARE(choix_nombre2, 9876);
+    }
+
+    void closing_the_dialog_by_its_close_box_hands_nothing_over()
+    {
+        choix_nombre1 = 12;
+        choix_nombre2 = 34;
+        Fenetre_exercice.show();
+        when_modal([] {
+            type(feuille_choix_perso->txt_nb1, "99");
+            close_box(feuille_choix_perso);
+        });
+        ouvrir_choix_perso("dividende =", "diviseur =", Fenetre_exercice);
+        QVERIFY(!feuille_choix_perso.loaded());
+        QCOMPARE(choix_nombre1, 12.0);
+        QCOMPARE(choix_nombre2, 34);
+    }
+
+    void the_rate_is_the_exact_whole_percent()
+    {
+        const struct {
+            std::int32_t justes, chiffres;
+            std::int16_t rate;
+        } cases[] = {{29, 50, 58}, {2, 3, 66}, {1, 2, 50}, {0, 7, 0}, {8, 10, 80}, {3, 4, 75}};
+        for (const auto& c : cases) {
+            set_totals(0, 0);
+            justes_essai = c.justes;
+            fausses_essai = static_cast<std::int16_t>(c.chiffres - c.justes);
+            mettre_a_jour_totaux();
+            QCOMPARE(score_pourcent, c.rate);
+        }
+        // Nothing examined: the rate keeps its value.
+        set_totals(0, 0);
+        score_pourcent = 42;
+        justes_essai = 0;
+        fausses_essai = 0;
+        mettre_a_jour_totaux();
+        QCOMPARE(score_pourcent, std::int16_t(42));
+    }
+
+    void a_long_run_passes_32767_right_digits_without_wrapping()
+    {
+        set_totals(32760, 32760);
+        justes_essai = 10;
+        fausses_essai = 10;
+        mettre_a_jour_totaux();
+        QCOMPARE(total_justes, 32770);
+        QCOMPARE(total_chiffres, 32780);
+        QCOMPARE(score_pourcent, std::int16_t(99));
+    }
+
+    void quitting_an_exercise_shows_one_score_window_with_the_rate()
+    {
+        Feuille_Tibalou.show();
+        score_pourcent = 66;
+        Fenetre_exercice->quitter.onClick = [] { quitter_vers_score(Fenetre_exercice); };
+        when_modal([] { click(Fenetre_exercice->quitter); });
+        Fenetre_exercice.showModal(Feuille_Tibalou);
+        QVERIFY(!Fenetre_exercice.loaded());
+        QVERIFY(Feuille_score.shown());
+        QCOMPARE(Feuille_score->Label3.Caption(), QString("66"));
+        QCOMPARE(Feuille_score->Label2.Caption(), QString("%"));
+        click(Feuille_score->Command1);
+        QVERIFY(!Feuille_score.loaded());
+    }
+
+    void digits_of_a_number()
+    {
+        QCOMPARE(extraire_chiffre(1234, 1), std::int16_t(4));
+        QCOMPARE(extraire_chiffre(1234, 4), std::int16_t(1));
+        QCOMPARE(extraire_chiffre(1234, 5), std::int16_t(0));
+        QCOMPARE(extraire_chiffre(0, 1), std::int16_t(0));
+        QCOMPARE(extraire_chiffre(2147483647, 10), std::int16_t(2));
+        QCOMPARE(extraire_chiffre(999890001, 9), std::int16_t(9));
+        QCOMPARE(nombre_de_chiffres(0), std::int16_t(1));
+        QCOMPARE(nombre_de_chiffres(10000), std::int16_t(5));
+    }
+};
+
+TIBALOU_TEST_MAIN(ShellTest)
 #include "shell_test.moc"

@@ -260,6 +260,13 @@ bool program_ended()
     return ended;
 }
 
+namespace testing {
+void forget_program_end()
+{
+    ended = false;
+}
+}  // namespace testing
+
 int run_main_loop()
 {
     if (ended) return 0;

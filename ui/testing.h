@@ -38,6 +38,9 @@ void choose(MenuEntry& entry);             // opens its menu and clicks the entr
 void open_and_close(Menu& menu);           // from the menu bar, then Escape
 void close_box(FormSlotBase& slot);        // the title bar's close box
 
+// After a test has ended the program, the next one starts it again.
+void forget_program_end();
+
 // Runs the action once the next modal window is up and waiting.
 void when_modal(std::function<void()> action);
 
