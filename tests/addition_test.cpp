@@ -92,7 +92,7 @@ private slots:
             fenetre->unload();
     }
 
-    void chaque_bouton_ouvre_la_fenetre_dans_son_etat_de_depart()
+    void chaque_bouton_ouvre_la_fenetre_et_chaque_sortie_montre_le_score()
     {
         dans_la_fenetre(Feuille_Tibalou->Command4, [] {
             FeuilleAddition& f = Feuille_addition();
@@ -107,14 +107,19 @@ private slots:
             click(f.Command1);
         });
         QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
+        QCOMPARE(Feuille_score->Label3.Caption(), QString("0"));
 
         dans_la_fenetre(Feuille_Tibalou->Command5, [] {
             FeuilleAddition& f = Feuille_addition();
             QVERIFY(f.mnu_long1(1).Checked() && !f.mnu_long1(3).Checked());
-            click(f.Command2);
-            QCOMPARE(resultat_attendu, valeur_terme1 - valeur_terme2);
-            click(f.Command1);
+            choisir_termes("47", "38");
+            keypad_digit(case_resultat(0), 9);
+            click(f.Command3);
+            close_box(Feuille_addition);
         });
+        QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
+        QVERIFY(Feuille_score->Label3.Caption() == "100" && total_chiffres == 1);
+
         dans_la_fenetre(Feuille_Tibalou->Command4, [] { QCOMPARE(Feuille_addition->signe.Caption(), QString("+")); });
     }
 
@@ -234,19 +239,6 @@ private slots:
             click(f.Command1);
         });
         QCOMPARE(Feuille_score->Label3.Caption(), QString("33"));
-    }
-
-    void la_case_de_fermeture_montre_aussi_le_score()
-    {
-        dans_la_fenetre(Feuille_Tibalou->Command5, [] {
-            choisir_termes("47", "38");
-            keypad_digit(case_resultat(0), 9);
-            click(Feuille_addition->Command3);
-            close_box(Feuille_addition);
-        });
-        QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
-        QCOMPARE(Feuille_score->Label3.Caption(), QString("100"));
-        QCOMPARE(total_chiffres, 1);
     }
 };
 
