@@ -1,6 +1,7 @@
 #include "addition/Module3.h"
 
 #include <cmath>
+#include <utility>
 
 #include "addition/Feuille_addition.h"
 #include "common/chiffres.h"
