@@ -1,5 +1,6 @@
 #include "app/Feuille_Tibalou.h"
 
+#include "addition/Feuille_addition.h"
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
 
@@ -8,6 +9,19 @@ namespace {
 void Feuille_Tibalou_Command3_Click()
 {
     Feuille_Tibalou->fr_hello.setVisible(false);
+}
+
+void Feuille_Tibalou_Command4_Click()
+{
+    Feuille_addition.showModal(Feuille_Tibalou);
+}
+
+// The sign is the only thing that makes the addition window a subtraction.
+void Feuille_Tibalou_Command5_Click()
+{
+    Feuille_addition.load();
+    Feuille_addition->signe.setCaption("-");
+    Feuille_addition.showModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command6_Click()
@@ -49,6 +63,8 @@ FeuilleTibalou::FeuilleTibalou()
                           .height = 735})
 {
     Command3.onClick = Feuille_Tibalou_Command3_Click;
+    Command4.onClick = Feuille_Tibalou_Command4_Click;
+    Command5.onClick = Feuille_Tibalou_Command5_Click;
     Command6.onClick = Feuille_Tibalou_Command6_Click;
     cd_quitter_tout.onClick = Feuille_Tibalou_cd_quitter_tout_Click;
     setTabOrder(Command1, Command2, cd_quitter_tout, Command3, Command4, Command5, Command6);
