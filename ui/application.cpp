@@ -13,21 +13,26 @@ namespace ui {
 
 namespace {
 
-// Key preview: a window that asks for it sees each key release before the
-// control that has the focus.
+// Sees every key first: notes which physical key typed what, and gives a
+// window with key preview each key release before the focused control.
 class KeyPreview : public QObject {
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyRelease) return false;
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress) {
+            note_key_event(*key);
+            return false;
+        }
         auto* widget = qobject_cast<QWidget*>(receiver);
         if (!widget) return false;
         // Once per key: at the widget that receives it first.
         QWidget* focus = QApplication::focusWidget();
         if (focus ? widget != focus : !widget->isWindow()) return false;
+        note_key_event(*key);
         auto* window = dynamic_cast<FormWidget*>(widget->window());
         Form* form = window ? window->form() : nullptr;
-        auto* key = static_cast<QKeyEvent*>(event);
         if (!form || form->discarded() || !form->key_preview() || !form->onKeyUp || key->isAutoRepeat())
             return false;
         const auto code = key_code(*key);
