@@ -82,6 +82,7 @@ Control::Control(Container& parent, const Design& design, QWidget* widget)
       height_(design.height)
 {
     dynamic_cast<OwnedWidget&>(*widget_).owner = this;
+    parent.form().adopt(*this);
     place();
     widget_->setVisible(visible_);
 }
@@ -282,14 +283,15 @@ void Line::setY2(int twips)
 
 // Menus
 
-Menu::Menu(Form& window, const Design& design) : menu_(nullptr), name_(design.name)
+Menu::Menu(Form& window, const Design& design) : form_(window), menu_(nullptr), name_(design.name)
 {
     auto* bar = static_cast<QMenuBar*>(window.menu_bar());
     menu_ = bar->addMenu(design.caption);
     connect_opening();
 }
 
-Menu::Menu(Menu& parent, const Design& design) : menu_(parent.menu_->addMenu(design.caption)), name_(design.name)
+Menu::Menu(Menu& parent, const Design& design)
+    : form_(parent.form_), menu_(parent.menu_->addMenu(design.caption)), name_(design.name)
 {
     connect_opening();
 }
@@ -307,6 +309,7 @@ void Menu::connect_opening()
 MenuEntry::MenuEntry(Menu& parent, const Design& design)
     : action_(menu_of(parent)->addAction(design.caption)), checked_(false), name_(design.name)
 {
+    parent.form().adopt(*this);
     setChecked(design.checked);
     setEnabled(design.enabled);
     QObject::connect(action_, &QAction::triggered, action_, [this] {

@@ -216,9 +216,12 @@ public:
 
     std::function<void()> onClick;
 
+    Form& form() const { return form_; }
+
 private:
     friend QMenu* menu_of(const Menu&);
     void connect_opening();
+    Form& form_;
     QMenu* menu_;
     QString name_;
 };
@@ -230,6 +233,7 @@ public:
     MenuEntry& operator=(const MenuEntry&) = delete;
     ~MenuEntry();
 
+    const QString& name() const { return name_; }
     bool Checked() const { return checked_; }
     void setChecked(bool checked);
     void setEnabled(bool enabled);

@@ -264,10 +264,20 @@ bool program_ended()
 }
 
 namespace testing {
+
 void forget_program_end()
 {
     ended = false;
 }
+
+std::vector<Form*> loaded_forms()
+{
+    std::vector<Form*> forms;
+    for (FormSlotBase* slot : all_slots())
+        if (slot->loaded()) forms.push_back(&slot->form());
+    return forms;
+}
+
 }  // namespace testing
 
 int run_main_loop()

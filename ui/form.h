@@ -56,6 +56,12 @@ public:
     // The control that has the focus in this window, as the program sees it.
     Focusable* focused() const { return focused_; }
 
+    // Everything the design put in the window, in design order.
+    const std::vector<Control*>& controls() const { return controls_; }
+    const std::vector<MenuEntry*>& menu_entries() const { return menu_entries_; }
+    void adopt(Control& control) { controls_.push_back(&control); }
+    void adopt(MenuEntry& entry) { menu_entries_.push_back(&entry); }
+
     Form& form() override { return *this; }
     QWidget* client() override;
     bool shown_in_window() const override { return true; }
@@ -87,6 +93,8 @@ private:
     Focusable* focused_ = nullptr;
     Focusable* initial_focus_ = nullptr;
     std::vector<Focusable*> tab_order_;
+    std::vector<Control*> controls_;
+    std::vector<MenuEntry*> menu_entries_;
 };
 
 // The single instance of one window kind: created from its design on first

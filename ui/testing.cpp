@@ -148,6 +148,39 @@ void deliver(Focusable& control, QEvent& event)
     QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : target, &event);
 }
 
+void key_to_focus(Form& form, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* top = form.window();
+    make_active(top);
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus && focus->window() == top ? focus : top, key, modifiers);
+}
+
+Form* front_form()
+{
+    QWidget* top = QApplication::activeModalWidget();
+    if (!top) top = QApplication::activeWindow();
+    auto* window = dynamic_cast<FormWidget*>(top);
+    if (window && window->form() && !window->form()->discarded()) return window->form();
+    for (Form* form : loaded_forms())
+        if (form->window()->isVisible()) return form;
+    return nullptr;
+}
+
+bool modal_up()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+bool under_pointer(const Control& control)
+{
+    QWidget* shown = widget(control);
+    QWidget* top = shown->window();
+    const QPoint centre = shown->mapTo(top, shown->rect().center());
+    QWidget* hit = top->childAt(centre);
+    return hit && (hit == shown || shown->isAncestorOf(hit));
+}
+
 void tab_from(Focusable& control)
 {
     key_click(control, Qt::Key_Tab);

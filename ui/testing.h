@@ -5,6 +5,7 @@
 #include <Qt>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -13,6 +14,8 @@ class QEvent;
 class QWidget;
 
 namespace ui::testing {
+
+using ui::Form;
 
 QWidget* widget(const Control& control);
 QWidget* window(FormSlotBase& slot);
@@ -26,6 +29,12 @@ bool enabled(const MenuEntry& entry);
 QString accessible_name(const Control& control);
 QString accessible_text(const Control& control);  // caption of a label, text of a box
 
+// The windows of the program, for tests that roam through all of them.
+std::vector<Form*> loaded_forms();
+Form* front_form();  // the modal window on top, else the active one
+bool under_pointer(const Control& control);  // not covered by another control
+bool modal_up();  // a modal window waits for its answer
+
 // What the pupil does.
 void click(Focusable& control, Qt::MouseButton button = Qt::LeftButton);  // press and release in it
 void activate(FormSlotBase& slot);  // the window in front gets the keyboard
@@ -35,7 +44,8 @@ void keypad_digit(Focusable& control, int digit);
 void main_row_digit(Focusable& control, int digit);
 void type(Focusable& control, const QString& characters);  // main keyboard
 void tab_from(Focusable& control);
-void deliver(Focusable& control, QEvent& event);  // a hand-made event, to the focused widget
+void deliver(Focusable& control, QEvent& event);
+void key_to_focus(Form& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);  // a hand-made event, to the focused widget
 void choose(MenuEntry& entry);             // opens its menu and clicks the entry
 void open_and_close(Menu& menu);           // from the menu bar, then Escape
 void close_box(FormSlotBase& slot);        // the title bar's close box
