@@ -2,12 +2,18 @@
 
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
+#include "multiplication/Feuille_principale.h"
 
 namespace {
 
 void Feuille_Tibalou_Command3_Click()
 {
     Feuille_Tibalou->fr_hello.setVisible(false);
+}
+
+void Feuille_Tibalou_Command2_Click()
+{
+    Feuille_principale.showModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command6_Click()
@@ -49,6 +55,7 @@ FeuilleTibalou::FeuilleTibalou()
                           .height = 735})
 {
     Command3.onClick = Feuille_Tibalou_Command3_Click;
+    Command2.onClick = Feuille_Tibalou_Command2_Click;
     Command6.onClick = Feuille_Tibalou_Command6_Click;
     cd_quitter_tout.onClick = Feuille_Tibalou_cd_quitter_tout_Click;
     setTabOrder(Command1, Command2, cd_quitter_tout, Command3, Command4, Command5, Command6);

@@ -1,0 +1,3 @@
+#include "common/nb_chiffres.h"
+
+std::int16_t nb_chiffres1 = 0, nb_chiffres2 = 0;
