@@ -1,8 +1,10 @@
 #include "ui/application.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "ui/accessibility.h"
 #include "ui/errors.h"
 #include "ui/form.h"
 #include "ui/widgets.h"
@@ -50,6 +52,7 @@ Application::Application(int& argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
     impl_->app.installEventFilter(&impl_->key_preview);
+    QAccessible::installFactory(accessible_label);
 }
 
 Application::~Application()

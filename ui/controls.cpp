@@ -166,7 +166,8 @@ QString Label::Caption() const
 void Label::setCaption(const QString& caption)
 {
     static_cast<QLabel*>(widget_)->setText(caption);
-    // Screen readers find the label by its name and read its caption here.
+    // Screen readers find the label by its name and read its caption in its
+    // text, and here too for tools that read only names and descriptions.
     widget_->setAccessibleDescription(caption);
 }
 

@@ -78,9 +78,8 @@ QString accessible_text(const Control& control)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget(control));
     if (!accessible) return {};
-    if (QAccessibleTextInterface* text = accessible->textInterface())
-        return text->text(0, text->characterCount());
-    return accessible->text(QAccessible::Description);
+    QAccessibleTextInterface* text = accessible->textInterface();
+    return text ? text->text(0, text->characterCount()) : QString();
 }
 
 namespace {
