@@ -176,6 +176,20 @@ private slots:
         QCOMPARE(boite.Text(), QString());
     }
 
+    void key_preview_sees_the_chord_going_down()
+    {
+        auto& boite = Fenetre_essai->boite;
+        Fenetre_essai->onKeyDown = [](std::int16_t code, std::int16_t shift) {
+            events.push_back(QString("form keydown %1 %2").arg(code).arg(shift));
+        };
+        // Modifiers let go before the letter: only the key going down carries them.
+        ui::testing::key_press(boite, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+        ui::testing::key_release(boite, Qt::Key_M);
+        const auto down = events.indexOf("form keydown 77 6");
+        QVERIFY(down >= 0 && down < events.indexOf("form keyup 77 0"));
+        QVERIFY(events.indexOf("form keydown 17 2") < down);  // Ctrl went down first
+    }
+
     void only_what_keypress_lets_through_enters_a_box()
     {
         auto& boite = Fenetre_essai->boite;

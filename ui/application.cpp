@@ -13,13 +13,14 @@ namespace ui {
 
 namespace {
 
-// Key preview: a window that asks for it sees each key release before the
-// control that has the focus.
+// Key preview: a window that asks for it sees each key press and release
+// before the control that has the focus.
 class KeyPreview : public QObject {
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyRelease) return false;
+        const bool down = event->type() == QEvent::KeyPress;
+        if (!down && event->type() != QEvent::KeyRelease) return false;
         auto* widget = qobject_cast<QWidget*>(receiver);
         if (!widget) return false;
         // Once per key: at the widget that receives it first.
@@ -28,11 +29,12 @@ protected:
         auto* window = dynamic_cast<FormWidget*>(widget->window());
         Form* form = window ? window->form() : nullptr;
         auto* key = static_cast<QKeyEvent*>(event);
-        if (!form || form->discarded() || !form->key_preview() || !form->onKeyUp || key->isAutoRepeat())
-            return false;
+        if (!form || form->discarded() || !form->key_preview() || key->isAutoRepeat()) return false;
+        const auto& handler = down ? form->onKeyDown : form->onKeyUp;
+        if (!handler) return false;
         const auto code = key_code(*key);
         const auto shift = shift_state(*key);
-        dispatch([form, code, shift] { form->onKeyUp(code, shift); });
+        dispatch([&handler, code, shift] { handler(code, shift); });
         return false;
     }
 };
