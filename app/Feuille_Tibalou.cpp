@@ -1,5 +1,6 @@
 #include "app/Feuille_Tibalou.h"
 
+#include "addition/Feuille_addition.h"
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
 #include "multiplication/Feuille_principale.h"
@@ -14,6 +15,19 @@ void Feuille_Tibalou_Command3_Click()
 void Feuille_Tibalou_Command2_Click()
 {
     Feuille_principale.showModal(Feuille_Tibalou);
+}
+
+void Feuille_Tibalou_Command4_Click()
+{
+    Feuille_addition.showModal(Feuille_Tibalou);
+}
+
+// The sign is the only thing that makes the addition window a subtraction.
+void Feuille_Tibalou_Command5_Click()
+{
+    Feuille_addition.load();
+    Feuille_addition->signe.setCaption("-");
+    Feuille_addition.showModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command6_Click()
@@ -56,6 +70,8 @@ FeuilleTibalou::FeuilleTibalou()
 {
     Command3.onClick = Feuille_Tibalou_Command3_Click;
     Command2.onClick = Feuille_Tibalou_Command2_Click;
+    Command4.onClick = Feuille_Tibalou_Command4_Click;
+    Command5.onClick = Feuille_Tibalou_Command5_Click;
     Command6.onClick = Feuille_Tibalou_Command6_Click;
     cd_quitter_tout.onClick = Feuille_Tibalou_cd_quitter_tout_Click;
     setTabOrder(Command1, Command2, cd_quitter_tout, Command3, Command4, Command5, Command6);

@@ -1,5 +1,6 @@
 // The toolkit layer, driven through real widgets on a window made for the test.
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QTest>
@@ -164,6 +165,19 @@ private slots:
         QCOMPARE(events[2], QString("keyup 103 0"));
         QCOMPARE(events[4], QString("form keyup 51 0"));
         QCOMPARE(events[5], QString("keyup 51 0"));
+    }
+
+    void a_key_released_after_num_lock_changed_is_still_the_key_typed()
+    {
+        auto& boite = Fenetre_essai->boite;
+        boite.setFocus();
+        // Keypad 4 pressed with Num Lock on, released after it went off.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_4, Qt::KeypadModifier, 83, 0, 0, "4");
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Left, Qt::KeypadModifier, 83, 0, 0);
+        ui::testing::deliver(boite, press);
+        ui::testing::deliver(boite, release);
+        QCOMPARE(boite.Text(), QString("4"));
+        QCOMPARE(events.mid(1), (QStringList{"form keyup 100 0", "keyup 100 0"}));
     }
 
     void shift_mask_of_chords()

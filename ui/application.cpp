@@ -13,8 +13,9 @@ namespace ui {
 
 namespace {
 
-// Key preview: a window that asks for it sees each key press and release
-// before the control that has the focus.
+// Sees every key first: notes which physical key typed what, and gives a
+// window with key preview each key press and release before the focused
+// control.
 class KeyPreview : public QObject {
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
@@ -26,9 +27,10 @@ protected:
         // Once per key: at the widget that receives it first.
         QWidget* focus = QApplication::focusWidget();
         if (focus ? widget != focus : !widget->isWindow()) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        note_key_event(*key);
         auto* window = dynamic_cast<FormWidget*>(widget->window());
         Form* form = window ? window->form() : nullptr;
-        auto* key = static_cast<QKeyEvent*>(event);
         if (!form || form->discarded() || !form->key_preview() || key->isAutoRepeat()) return false;
         const auto& handler = down ? form->onKeyDown : form->onKeyUp;
         if (!handler) return false;

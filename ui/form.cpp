@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -21,6 +22,7 @@ std::vector<FormSlotBase*>& all_slots()
 
 bool ended = false;
 bool main_loop_running = false;
+QPointer<QWidget> first_window;  // the main window, shown first
 
 // Leaves the main loop. Outside it (in tests) there is none to leave, and
 // asking Qt to quit then would make every later event loop return at once.
@@ -209,9 +211,10 @@ void FormSlotBase::show()
         window->setWindowModality(Qt::NonModal);
         if (!form.focused()) form.focus_first_control();
         window->adjustSize();
-        // Beside the window in use, or in the middle of the screen.
-        QWidget* beside = QApplication::activeWindow();
-        if (beside && beside != window) {
+        // Beside the program's first window, or in the middle of the screen.
+        if (!first_window) first_window = window;
+        QWidget* beside = first_window;
+        if (beside != window && beside->isVisible()) {
             const QRect area = screen_area(*beside);
             QPoint place = beside->frameGeometry().topRight() + QPoint(16, 0);
             place.setX(std::min(place.x(), area.right() - window->width()));

@@ -152,6 +152,13 @@ void type(Focusable& control, const QString& characters)
     QTest::keyClicks(key_receiver(control), characters);
 }
 
+void deliver(Focusable& control, QEvent& event)
+{
+    QWidget* target = widget(control);
+    make_active(target);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : target, &event);
+}
+
 void tab_from(Focusable& control)
 {
     key_click(control, Qt::Key_Tab);

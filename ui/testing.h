@@ -9,6 +9,7 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 
+class QEvent;
 class QWidget;
 
 namespace ui::testing {
@@ -37,6 +38,7 @@ void keypad_digit(Focusable& control, int digit);
 void main_row_digit(Focusable& control, int digit);
 void type(Focusable& control, const QString& characters);  // main keyboard
 void tab_from(Focusable& control);
+void deliver(Focusable& control, QEvent& event);  // a hand-made event, to the focused widget
 void choose(MenuEntry& entry);             // opens its menu and clicks the entry
 void open_and_close(Menu& menu);           // from the menu bar, then Escape
 void close_box(FormSlotBase& slot);        // the title bar's close box

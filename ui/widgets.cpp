@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <cmath>
+#include <map>
 
 #include "ui/controls.h"
 #include "ui/errors.h"
@@ -32,7 +33,15 @@ QColor screen_color(Color color, const QPalette& palette)
     return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
 }
 
-std::int16_t key_code(const QKeyEvent& event)
+namespace {
+
+// Key codes of the physical keys held down, as they were when pressed: a key
+// released after Num Lock changed state is still the key that was typed.
+std::map<quint32, std::int16_t> held_keys;
+const QKeyEvent* release_in_delivery = nullptr;
+std::int16_t code_of_release_in_delivery = 0;
+
+std::int16_t code_from_key(const QKeyEvent& event)
 {
     const int key = event.key();
     const bool keypad = event.modifiers() & Qt::KeypadModifier;
@@ -67,6 +76,30 @@ std::int16_t key_code(const QKeyEvent& event)
     case Qt::Key_Slash: return keypad ? 111 : 0;
     default: return 0;
     }
+}
+
+}  // namespace
+
+void note_key_event(const QKeyEvent& event)
+{
+    const quint32 scan = event.nativeScanCode();
+    if (event.type() == QEvent::KeyPress) {
+        if (scan && !event.isAutoRepeat()) held_keys[scan] = code_from_key(event);
+        return;
+    }
+    std::int16_t code = code_from_key(event);
+    if (const auto held = held_keys.find(scan); scan && held != held_keys.end()) {
+        code = held->second;
+        if (!event.isAutoRepeat()) held_keys.erase(held);
+    }
+    release_in_delivery = &event;
+    code_of_release_in_delivery = code;
+}
+
+std::int16_t key_code(const QKeyEvent& event)
+{
+    if (&event == release_in_delivery) return code_of_release_in_delivery;
+    return code_from_key(event);
 }
 
 std::int16_t shift_state(const QKeyEvent& event)

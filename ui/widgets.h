@@ -29,6 +29,8 @@ int pixels(int twips);
 
 QColor screen_color(Color color, const QPalette& palette);
 
+// Seen first for every key event of the program (before any widget).
+void note_key_event(const QKeyEvent& event);
 // Key code and shift mask of a key event, as KeyUp hands them over.
 std::int16_t key_code(const QKeyEvent& event);
 std::int16_t shift_state(const QKeyEvent& event);

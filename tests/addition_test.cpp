@@ -1,0 +1,246 @@
+#include <QObject>
+#include <QTest>
+#include <functional>
+
+#include "addition/Feuille_addition.h"
+#include "addition/Module3.h"
+#include "app/Feuille_Tibalou.h"
+#include "common/nb_chiffres.h"
+#include "common/score.h"
+#include "dialogs/Feuille_score.h"
+#include "dialogs/feuille_choix_perso.h"
+#include "tests/test_main.h"
+#include "ui/random.h"
+#include "ui/testing.h"
+
+using namespace ui::testing;
+
+namespace {
+
+ui::FixedSequence* tirages = nullptr;
+
+void tirer_dans(std::vector<double> valeurs)
+{
+    auto source = std::make_unique<ui::FixedSequence>(std::move(valeurs));
+    tirages = source.get();
+    ui::set_random_source(std::move(source));
+}
+
+// Opens the exercise from the main menu and runs `parcours` inside it.
+void dans_la_fenetre(ui::Button& bouton, std::function<void()> parcours)
+{
+    when_modal([parcours] {
+        QVERIFY(wait_until_active(Feuille_addition));
+        parcours();
+        Feuille_addition.unload();  // the next opening starts afresh, as after a quit
+    });
+    click(bouton);
+}
+
+void choisir_termes(const QString& premier, const QString& second)
+{
+    when_modal([=] {
+        type(feuille_choix_perso->txt_nb1, premier);
+        click(feuille_choix_perso->txt_nb2);
+        type(feuille_choix_perso->txt_nb2, second);
+        click(feuille_choix_perso->cde_envoi);
+    });
+    choose(Feuille_addition->mnu_choix_termes);
+    QVERIFY(wait_until_active(Feuille_addition));
+}
+
+ui::TextBox& case_resultat(int k) { return Feuille_addition->txt_résultat(k); }
+
+// The three rows and the sign's column, as the pupil reads them.
+QString operation()
+{
+    FeuilleAddition& f = Feuille_addition();
+    QString lu;
+    for (auto* ligne : {&f.terme1, &f.terme2}) {
+        for (int k = 5; k >= 0; --k)
+            if (visible((*ligne)(k))) lu += (*ligne)(k).Caption();
+        lu += ' ';
+    }
+    for (int k = 6; k >= 0; --k)
+        if (visible(case_resultat(k))) lu += case_resultat(k).Tag();
+    return lu + QString(" col %1").arg((4560 - f.signe.Left()) / 480);
+}
+
+}  // namespace
+
+class AdditionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        Feuille_Tibalou.show();
+        click(Feuille_Tibalou->Command3);
+    }
+
+    void init()
+    {
+        total_justes = total_chiffres = score_pourcent = 0;
+        tirer_dans({0.5});
+        ui::reset_runtime_error_count();
+    }
+
+    void cleanup()
+    {
+        QCOMPARE(ui::runtime_error_count(), 0);
+        for (ui::FormSlotBase* fenetre : {(ui::FormSlotBase*)&Feuille_addition, (ui::FormSlotBase*)&Feuille_score})
+            fenetre->unload();
+    }
+
+    void chaque_bouton_ouvre_la_fenetre_et_chaque_sortie_montre_le_score()
+    {
+        dans_la_fenetre(Feuille_Tibalou->Command4, [] {
+            FeuilleAddition& f = Feuille_addition();
+            QVERIFY(f.signe.Caption() == "+" && !visible(f.Command3) && has_keyboard_focus(f.Command2));
+            QCOMPARE(accessible_name(case_resultat(6)), QString("Chiffre des millions du résultat"));
+            QCOMPARE(accessible_name(f.terme2(3)), QString("Chiffre des unités de mille du deuxième terme"));
+            // "Vérifier" still hidden: the leftmost box keeps the focus.
+            click(case_resultat(6));
+            keypad_digit(case_resultat(6), 4);
+            QVERIFY(has_keyboard_focus(case_resultat(6)));
+            choose(f.mnu_long1(3));
+            click(f.Command1);
+        });
+        QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
+        QCOMPARE(Feuille_score->Label3.Caption(), QString("0"));
+
+        dans_la_fenetre(Feuille_Tibalou->Command5, [] {
+            FeuilleAddition& f = Feuille_addition();
+            QVERIFY(f.mnu_long1(1).Checked() && !f.mnu_long1(3).Checked());
+            choisir_termes("47", "38");
+            keypad_digit(case_resultat(0), 9);
+            click(f.Command3);
+            close_box(Feuille_addition);
+        });
+        QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
+        QVERIFY(Feuille_score->Label3.Caption() == "100" && total_chiffres == 1);
+
+        dans_la_fenetre(Feuille_Tibalou->Command4, [] { QCOMPARE(Feuille_addition->signe.Caption(), QString("+")); });
+    }
+
+    void problemes_tires_par_les_options()
+    {
+        struct Cas { bool moins; std::int16_t long1, long2; std::vector<double> suite; int tirages; const char* vu; };
+        const Cas cas[] = {
+            // Lengths 3 and 5, then 550 and 32 500: the larger goes on top.
+            {false, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, "32500 550 33050 col 5"},
+            {true, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, "32500 550 31950 col 5"},
+            {false, 1, 1, {0.0, 0.9999999, 0.0, 0.9999999}, 4, "99999 10 100009 col 5"},
+            {false, 6, 6, {0.9999999}, 2, "999999 999999 1999998 col 6"},
+            {false, 2, 6, {0.5}, 2, "550000 55 550055 col 6"},
+        };
+        for (const Cas& c : cas)
+            dans_la_fenetre(c.moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4, [&] {
+                FeuilleAddition& f = Feuille_addition();
+                choose(f.mnu_long1(c.long1));
+                choose(f.mnu_long2(c.long2));
+                tirer_dans(c.suite);
+                click(f.Command2);
+                QCOMPARE(operation(), QString(c.vu));
+                QVERIFY(tirages->reseed_count() == 1 && tirages->draw_count() == c.tirages);
+                QCOMPARE(f.Line1.ends().x1, f.signe.Left());
+                QVERIFY(has_keyboard_focus(case_resultat(0)) && visible(f.Command3));
+                // A length chosen now waits for the next problem.
+                choose(f.mnu_long1(4));
+                choose(f.mnu_long1(5));
+                for (std::int16_t i = 1; i <= 6; ++i) QCOMPARE(f.mnu_long1(i).Checked(), i == 5);
+                QCOMPARE(operation(), QString(c.vu));
+                click(f.Command2);
+                QCOMPARE(tirages->reseed_count(), 2);
+                QVERIFY(nb_chiffres1 == 5 || nb_chiffres2 == 5);
+            });
+    }
+
+    void termes_choisis()
+    {
+        const std::tuple<bool, const char*, const char*, const char*> cas[] = {
+            {false, "7", "5", "7 5 12 col 1"},
+            {true, "3", "45", "45 3 42 col 2"},
+            {true, "10000", "9999", "10000 9999 1 col 5"},
+            {true, "45", "45", "45 45 0 col 2"},
+            {false, "", "", "0 0 0 col 1"},
+        };
+        for (const auto& [moins, premier, second, vu] : cas)
+            dans_la_fenetre(moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4, [&] {
+                FeuilleAddition& f = Feuille_addition();
+                choose(f.mnu_long1(6));
+                choisir_termes(premier, second);
+                QCOMPARE(operation(), QString(vu));
+                QVERIFY(tirages->draw_count() == 0 && tirages->reseed_count() == 0);
+                QVERIFY(f.mnu_long1(6).Checked() && !f.mnu_choix_termes.Checked());
+                QVERIFY(has_keyboard_focus(case_resultat(0)) && visible(f.Command3));
+            });
+    }
+
+    void le_pave_avance_de_case_en_case_le_clavier_non()
+    {
+        dans_la_fenetre(Feuille_Tibalou->Command4, [] {
+            FeuilleAddition& f = Feuille_addition();
+            choisir_termes("47", "38");
+            main_row_digit(case_resultat(0), 5);
+            key_click(case_resultat(0), Qt::Key_Backspace);
+            type(case_resultat(0), "a-+ 3");
+            QVERIFY(has_keyboard_focus(case_resultat(0)));
+            QCOMPARE(case_resultat(0).Text(), QString("53"));
+            // Coming back to a box empties it.
+            tab_from(case_resultat(0));
+            click(case_resultat(0));
+            keypad_digit(case_resultat(0), 5);
+            QVERIFY(has_keyboard_focus(case_resultat(1)));
+            keypad_digit(case_resultat(1), 8);
+            QVERIFY(has_keyboard_focus(f.Command3));
+            QCOMPARE(case_resultat(0).Text() + case_resultat(1).Text(), QString("58"));
+
+            choose(f.mnu_long1(6));
+            choose(f.mnu_long2(6));
+            tirer_dans({0.9999999});
+            click(f.Command2);
+            for (int k = 0; k <= 6; ++k) {
+                QVERIFY(has_keyboard_focus(case_resultat(k)));
+                keypad_digit(case_resultat(k), 9);
+            }
+            QVERIFY(has_keyboard_focus(f.Command3));
+            // A checked box keeps the focus for its correction.
+            click(f.Command3);
+            click(case_resultat(3));
+            keypad_digit(case_resultat(3), 9);
+            QVERIFY(has_keyboard_focus(case_resultat(3)));
+        });
+    }
+
+    void chaque_verification_colore_et_compte()
+    {
+        dans_la_fenetre(Feuille_Tibalou->Command4, [] {
+            FeuilleAddition& f = Feuille_addition();
+            choisir_termes("47", "38");
+            keypad_digit(case_resultat(0), 5);  // the tens left empty
+            click(f.Command3);
+            QVERIFY(painted_color(case_resultat(0)) == ui::green && painted_color(case_resultat(1)) == ui::red);
+            QVERIFY(justes_essai == 1 && fausses_essai == 1 && total_chiffres == 2 && score_pourcent == 50);
+            QVERIFY(has_keyboard_focus(f.Command2));
+
+            click(case_resultat(1));
+            main_row_digit(case_resultat(1), 8);
+            click(f.Command3);
+            QCOMPARE(painted_color(case_resultat(1)), ui::green);
+            QVERIFY(total_justes == 3 && total_chiffres == 4 && score_pourcent == 75);
+
+            // 5500 + 5500 left empty: five red boxes, the hidden ones not counted.
+            key_click(f.Command2, Qt::Key_Return);
+            QCOMPARE(back_color(case_resultat(0)), ui::white);
+            click(f.Command3);
+            for (int k = 0; k < 5; ++k) QCOMPARE(painted_color(case_resultat(k)), ui::red);
+            QVERIFY(justes_essai == 0 && fausses_essai == 5 && total_chiffres == 9);
+            click(f.Command1);
+        });
+        QCOMPARE(Feuille_score->Label3.Caption(), QString("33"));
+    }
+};
+
+TIBALOU_TEST_MAIN(AdditionTest)
+#include "addition_test.moc"
