@@ -93,10 +93,22 @@ void Feuille_principale_mnu_verifier_Click()
     verifier_multiplication();
 }
 
+constexpr std::int16_t ctrl_alt = ui::ctrl_mask | ui::alt_mask;
+bool m_enfonce_avec_ctrl_alt = false;
+
+// Ctrl and Alt are often let go a moment before the M: the chord also counts
+// when the M went down with exactly Ctrl and Alt held.
+void Feuille_principale_Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
+{
+    if (KeyCode == ui::key_M) m_enfonce_avec_ctrl_alt = Shift == ctrl_alt;
+}
+
 void Feuille_principale_Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift)
 {
-    if (KeyCode == ui::key_M && Shift == (ui::ctrl_mask | ui::alt_mask))
-        Feuille_A_Propos.showModal(Feuille_principale);
+    if (KeyCode != ui::key_M) return;
+    const bool accord = Shift == ctrl_alt || m_enfonce_avec_ctrl_alt;
+    m_enfonce_avec_ctrl_alt = false;
+    if (accord) Feuille_A_Propos.showModal(Feuille_principale);
 }
 
 void Feuille_principale_cde_quitter_Click()
@@ -247,6 +259,7 @@ FeuillePrincipale::FeuillePrincipale()
       lbl_table(fr_table, ui::indices(0, 99), case_table)
 {
     onLoad = Feuille_principale_Form_Load;
+    onKeyDown = Feuille_principale_Form_KeyDown;
     onKeyUp = Feuille_principale_Form_KeyUp;
     mnu_commencer.onClick = Feuille_principale_mnu_commencer_Click;
     mnu_verifier.onClick = Feuille_principale_mnu_verifier_Click;

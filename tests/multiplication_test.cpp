@@ -362,6 +362,15 @@ private slots:
             QCoreApplication::processEvents();
             QCOMPARE(ouvert, ouvre);
         }
+        // Ctrl and Alt let go before the M.
+        bool ouvert = false;
+        when_modal([&] {
+            ouvert = Feuille_A_Propos.modal();
+            click(Feuille_A_Propos->Command1);
+        });
+        key_press(f().Et_sommes(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+        key_release(f().Et_sommes(0), Qt::Key_M);
+        QVERIFY(ouvert);
         QCOMPARE(f().Et_sommes(0).Text(), "5");
         QCOMPARE(legendes(f().Et_facteur1), "345");
         QVERIFY(f().focused() == &f().Et_sommes(0));
