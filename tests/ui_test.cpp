@@ -329,6 +329,13 @@ private slots:
         QCOMPARE(unloads, unloads_before + 1);
     }
 
+    void the_owner_has_the_keyboard_again_once_a_modal_window_has_gone()
+    {
+        ui::testing::when_modal([] { Fenetre_modale.unload(); });
+        Fenetre_modale.showModal(Fenetre_essai);
+        QVERIFY(QTest::qWaitFor([] { return ui::testing::has_keyboard_focus(Fenetre_essai->boite); }, 2000));
+    }
+
     void an_unload_handler_that_unloads_again_runs_once()
     {
         int runs = 0;
