@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QTest>
+#include <optional>
 
 #include "tests/test_main.h"
 #include "ui/form.h"
@@ -202,6 +203,26 @@ private slots:
         const auto down = events.indexOf("form keydown 77 6");
         QVERIFY(down >= 0 && down < events.indexOf("form keyup 77 0"));
         QVERIFY(events.indexOf("form keydown 17 2") < down);  // Ctrl went down first
+    }
+
+    void a_later_key_event_in_the_same_place_is_read_afresh()
+    {
+        auto& boite = Fenetre_essai->boite;
+        Fenetre_essai->onKeyDown = [](std::int16_t code, std::int16_t shift) {
+            events.push_back(QString("form keydown %1 %2").arg(code).arg(shift));
+        };
+        // Events live on the stack: the next one may take the address of the last.
+        std::optional<QKeyEvent> event;
+        event.emplace(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+        ui::testing::deliver(boite, *event);
+        event.emplace(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier, 58, 0, 0);
+        ui::testing::deliver(boite, *event);
+        event.emplace(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+        ui::testing::deliver(boite, *event);
+        event.emplace(QEvent::KeyRelease, Qt::Key_M, Qt::NoModifier, 0, 0, 0);
+        ui::testing::deliver(boite, *event);
+        QCOMPARE(events, (QStringList{"form keyup 13 0", "keyup 13 0", "form keydown 77 6", "form keyup 13 0",
+                                      "keyup 13 0", "form keyup 77 0", "keyup 77 0"}));
     }
 
     void only_what_keypress_lets_through_enters_a_box()
