@@ -3,12 +3,18 @@
 #include "addition/Feuille_addition.h"
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
+#include "multiplication/Feuille_principale.h"
 
 namespace {
 
 void Feuille_Tibalou_Command3_Click()
 {
     Feuille_Tibalou->fr_hello.setVisible(false);
+}
+
+void Feuille_Tibalou_Command2_Click()
+{
+    Feuille_principale.showModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command4_Click()
@@ -63,6 +69,7 @@ FeuilleTibalou::FeuilleTibalou()
                           .height = 735})
 {
     Command3.onClick = Feuille_Tibalou_Command3_Click;
+    Command2.onClick = Feuille_Tibalou_Command2_Click;
     Command4.onClick = Feuille_Tibalou_Command4_Click;
     Command5.onClick = Feuille_Tibalou_Command5_Click;
     Command6.onClick = Feuille_Tibalou_Command6_Click;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QTest>
+#include <optional>
 
 #include "tests/test_main.h"
 #include "ui/form.h"
@@ -190,6 +191,40 @@ private slots:
         QCOMPARE(boite.Text(), QString());
     }
 
+    void key_preview_sees_the_chord_going_down()
+    {
+        auto& boite = Fenetre_essai->boite;
+        Fenetre_essai->onKeyDown = [](std::int16_t code, std::int16_t shift) {
+            events.push_back(QString("form keydown %1 %2").arg(code).arg(shift));
+        };
+        // Modifiers let go before the letter: only the key going down carries them.
+        ui::testing::key_press(boite, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+        ui::testing::key_release(boite, Qt::Key_M);
+        const auto down = events.indexOf("form keydown 77 6");
+        QVERIFY(down >= 0 && down < events.indexOf("form keyup 77 0"));
+        QVERIFY(events.indexOf("form keydown 17 2") < down);  // Ctrl went down first
+    }
+
+    void a_later_key_event_in_the_same_place_is_read_afresh()
+    {
+        auto& boite = Fenetre_essai->boite;
+        Fenetre_essai->onKeyDown = [](std::int16_t code, std::int16_t shift) {
+            events.push_back(QString("form keydown %1 %2").arg(code).arg(shift));
+        };
+        // Events live on the stack: the next one may take the address of the last.
+        std::optional<QKeyEvent> event;
+        event.emplace(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+        ui::testing::deliver(boite, *event);
+        event.emplace(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier, 58, 0, 0);
+        ui::testing::deliver(boite, *event);
+        event.emplace(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, 36, 0, 0);
+        ui::testing::deliver(boite, *event);
+        event.emplace(QEvent::KeyRelease, Qt::Key_M, Qt::NoModifier, 0, 0, 0);
+        ui::testing::deliver(boite, *event);
+        QCOMPARE(events, (QStringList{"form keyup 13 0", "keyup 13 0", "form keydown 77 6", "form keyup 13 0",
+                                      "keyup 13 0", "form keyup 77 0", "keyup 77 0"}));
+    }
+
     void only_what_keypress_lets_through_enters_a_box()
     {
         auto& boite = Fenetre_essai->boite;
@@ -313,6 +348,13 @@ private slots:
         ui::testing::close_box(Fenetre_essai);
         QVERIFY(!Fenetre_essai.loaded());
         QCOMPARE(unloads, unloads_before + 1);
+    }
+
+    void the_owner_has_the_keyboard_again_once_a_modal_window_has_gone()
+    {
+        ui::testing::when_modal([] { Fenetre_modale.unload(); });
+        Fenetre_modale.showModal(Fenetre_essai);
+        QVERIFY(QTest::qWaitFor([] { return ui::testing::has_keyboard_focus(Fenetre_essai->boite); }, 2000));
     }
 
     void an_unload_handler_that_unloads_again_runs_once()

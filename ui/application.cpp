@@ -14,30 +14,29 @@ namespace ui {
 namespace {
 
 // Sees every key first: notes which physical key typed what, and gives a
-// window with key preview each key release before the focused control.
+// window with key preview each key press and release before the focused
+// control.
 class KeyPreview : public QObject {
 protected:
     bool eventFilter(QObject* receiver, QEvent* event) override
     {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (event->type() == QEvent::KeyPress) {
-            note_key_event(*key);
-            return false;
-        }
+        const bool down = event->type() == QEvent::KeyPress;
+        if (!down && event->type() != QEvent::KeyRelease) return false;
         auto* widget = qobject_cast<QWidget*>(receiver);
         if (!widget) return false;
         // Once per key: at the widget that receives it first.
         QWidget* focus = QApplication::focusWidget();
         if (focus ? widget != focus : !widget->isWindow()) return false;
+        auto* key = static_cast<QKeyEvent*>(event);
         note_key_event(*key);
         auto* window = dynamic_cast<FormWidget*>(widget->window());
         Form* form = window ? window->form() : nullptr;
-        if (!form || form->discarded() || !form->key_preview() || !form->onKeyUp || key->isAutoRepeat())
-            return false;
+        if (!form || form->discarded() || !form->key_preview() || key->isAutoRepeat()) return false;
+        const auto& handler = down ? form->onKeyDown : form->onKeyUp;
+        if (!handler) return false;
         const auto code = key_code(*key);
         const auto shift = shift_state(*key);
-        dispatch([form, code, shift] { form->onKeyUp(code, shift); });
+        dispatch([&handler, code, shift] { handler(code, shift); });
         return false;
     }
 };

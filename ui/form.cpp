@@ -248,6 +248,8 @@ void FormSlotBase::showModal(FormSlotBase& owner)
     modal_loops_.push_back(&loop);
     if (shown() && !ended) loop.exec(QEventLoop::DialogExec);
     modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
+    // The owner takes the keyboard back, even where no window manager hands it over.
+    if (owner.shown() && !ended) owner.form().window()->activateWindow();
 }
 
 void end_program()

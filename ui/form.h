@@ -40,6 +40,8 @@ public:
 
     std::function<void()> onLoad;
     std::function<void()> onUnload;
+    // With key preview on: each key going down, then coming up, anywhere in the window.
+    std::function<void(std::int16_t KeyCode, std::int16_t Shift)> onKeyDown;
     std::function<void(std::int16_t KeyCode, std::int16_t Shift)> onKeyUp;
 
     // The Tab order of the design: controls and control arrays, in order.

@@ -93,6 +93,15 @@ void make_active(QWidget* target)
     }
 }
 
+// Keys go where the keyboard focus is, as for a pupil; the control named is
+// where the test expects it to be.
+QWidget* key_receiver(Focusable& control)
+{
+    QWidget* target = widget(control);
+    make_active(target);
+    return QApplication::focusWidget() ? QApplication::focusWidget() : target;
+}
+
 }  // namespace
 
 void click(Focusable& control, Qt::MouseButton button)
@@ -115,12 +124,17 @@ bool wait_until_active(FormSlotBase& slot)
 
 void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    // Keys go where the keyboard focus is, as for a pupil; the control
-    // named is where the test expects it to be.
-    QWidget* target = widget(control);
-    make_active(target);
-    QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
-    QTest::keyClick(receiver, key, modifiers);
+    QTest::keyClick(key_receiver(control), key, modifiers);
+}
+
+void key_press(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyPress(key_receiver(control), key, modifiers);
+}
+
+void key_release(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyRelease(key_receiver(control), key, modifiers);
 }
 
 void keypad_digit(Focusable& control, int digit)
@@ -135,10 +149,7 @@ void main_row_digit(Focusable& control, int digit)
 
 void type(Focusable& control, const QString& characters)
 {
-    QWidget* target = widget(control);
-    make_active(target);
-    QWidget* receiver = QApplication::focusWidget() ? QApplication::focusWidget() : target;
-    QTest::keyClicks(receiver, characters);
+    QTest::keyClicks(key_receiver(control), characters);
 }
 
 void deliver(Focusable& control, QEvent& event)

@@ -40,6 +40,9 @@ void click(Focusable& control, Qt::MouseButton button = Qt::LeftButton);  // pre
 void activate(FormSlotBase& slot);  // the window in front gets the keyboard
 bool wait_until_active(FormSlotBase& slot);
 void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// One half of a click, for chords whose keys are let go in another order.
+void key_press(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void key_release(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void keypad_digit(Focusable& control, int digit);
 void main_row_digit(Focusable& control, int digit);
 void type(Focusable& control, const QString& characters);  // main keyboard

@@ -84,6 +84,8 @@ void note_key_event(const QKeyEvent& event)
 {
     const quint32 scan = event.nativeScanCode();
     if (event.type() == QEvent::KeyPress) {
+        // The release noted last has been delivered; this event may reuse its address.
+        release_in_delivery = nullptr;
         if (scan && !event.isAutoRepeat()) held_keys[scan] = code_from_key(event);
         return;
     }

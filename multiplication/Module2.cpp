@@ -1,0 +1,258 @@
+#include "multiplication/Module2.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "common/chiffres.h"
+#include "common/choix_perso.h"
+#include "common/nb_chiffres.h"
+#include "common/score.h"
+#include "dialogs/feuille_choix_perso.h"
+#include "multiplication/Feuille_principale.h"
+#include "ui/numbers.h"
+#include "ui/random.h"
+
+std::int16_t option_facteur1 = 1, option_facteur2 = 1;
+std::int32_t facteur1 = 0, facteur2 = 0;
+std::vector<std::int16_t> chiffres_facteur1, chiffres_facteur2;
+std::int32_t produit = 0;
+std::int16_t nb_chiffres_produit = 0;
+std::vector<std::int16_t> chiffres_produit;
+std::vector<std::int32_t> produits_partiels;
+std::vector<std::int16_t> long_partiels;
+bool reperage = false;
+
+namespace {
+
+// A count fixed by its option, or 2 to 5 digits drawn.
+std::int16_t nombre_de_chiffres_tire(std::int16_t option)
+{
+    return option != 1 ? option : ui::to_int16(ui::integer_part(4 * ui::rnd() + 2));
+}
+
+std::int32_t nombre_tire(std::int16_t chiffres)
+{
+    const double min = std::pow(10.0, chiffres - 1);
+    const double max = std::pow(10.0, chiffres) - 1;
+    return ui::to_int32(ui::integer_part((max - min + 1) * ui::rnd() + min));
+}
+
+std::vector<std::int16_t> chiffres_de(std::int32_t n, std::int16_t combien)
+{
+    std::vector<std::int16_t> chiffres(combien);
+    for (std::int16_t k = 1; k <= combien; ++k) chiffres[k - 1] = extraire_chiffre(n, k);
+    return chiffres;
+}
+
+void montrer_chiffres(ui::ControlArray<ui::Label>& etiquettes, const std::vector<std::int16_t>& chiffres)
+{
+    for (auto i : etiquettes.indices()) {
+        const bool utile = i < static_cast<int>(chiffres.size());
+        if (utile) etiquettes(i).setCaption(ui::decimal_text(chiffres[i]));
+        etiquettes(i).setVisible(utile);
+    }
+}
+
+void choisir_option(std::int16_t& option, ui::ControlArray<ui::MenuEntry>& entrees,
+                    ui::MenuEntry& cinq_chiffres_de_l_autre, std::int16_t Index)
+{
+    option = Index;
+    // Never five digits on both sides.
+    cinq_chiffres_de_l_autre.setEnabled(Index != 5);
+    for (auto i : entrees.indices()) entrees(i).setChecked(false);
+    entrees(Index).setChecked(true);
+    nouvelle_multiplication();
+}
+
+void noter(ui::TextBox& boite, bool juste)
+{
+    boite.setBackColor(juste ? ui::green : ui::red);
+    if (juste)
+        ++justes_essai;
+    else
+        ++fausses_essai;
+}
+
+bool chiffre_juste(const ui::TextBox& boite, std::int16_t attendu)
+{
+    return !boite.Text().isEmpty() && ui::numeric_value(boite.Text()) == attendu;
+}
+
+}  // namespace
+
+void tirer_facteurs()
+{
+    if (Feuille_principale->mnu_choisir_facteurs.Checked()) {
+        nb_chiffres1 = nombre_de_chiffres(facteur1);
+        nb_chiffres2 = nombre_de_chiffres(facteur2);
+    } else {
+        ui::randomize();
+        do {
+            nb_chiffres1 = nombre_de_chiffres_tire(option_facteur1);
+            nb_chiffres2 = nombre_de_chiffres_tire(option_facteur2);
+        } while (nb_chiffres1 == 5 && nb_chiffres2 == 5);
+        facteur1 = nombre_tire(nb_chiffres1);
+        facteur2 = nombre_tire(nb_chiffres2);
+    }
+    chiffres_facteur1 = chiffres_de(facteur1, nb_chiffres1);
+    chiffres_facteur2 = chiffres_de(facteur2, nb_chiffres2);
+    produit = ui::to_int32(static_cast<double>(facteur1) * facteur2);
+    nb_chiffres_produit = nombre_de_chiffres(produit);
+    chiffres_produit = chiffres_de(produit, nb_chiffres_produit);
+}
+
+void calculer_produits_partiels()
+{
+    produits_partiels.assign(nb_chiffres2, 0);
+    long_partiels.assign(nb_chiffres2, 0);
+    for (int j = 1; j <= nb_chiffres2; ++j)
+        produits_partiels[j - 1] = ui::to_int32(static_cast<double>(chiffres_facteur2[j - 1]) * facteur1);
+    // A partial product of 0 is written with one 0 per digit of the first factor.
+    for (int j = 1; j <= nb_chiffres2; ++j)
+        long_partiels[j - 1] =
+            produits_partiels[j - 1] == 0 ? nb_chiffres1 : nombre_de_chiffres(produits_partiels[j - 1]);
+}
+
+void initialiser_couleurs()
+{
+    auto& f = Feuille_principale();
+    for (auto i : f.Et_produit.indices()) f.Et_produit(i).setBackColor(ui::system_window_background);
+    for (auto i : f.Et_sommes.indices()) {
+        const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
+        f.Et_sommes(i).setBackColor(c >= r ? ui::system_window_background : ui::light_yellow);
+    }
+}
+
+void poser_multiplication()
+{
+    auto& f = Feuille_principale();
+    montrer_chiffres(f.Et_facteur1, chiffres_facteur1);
+    montrer_chiffres(f.Et_facteur2, chiffres_facteur2);
+    for (auto i : f.Et_sommes.indices()) f.Et_sommes(i).setText("");
+    for (auto i : f.Et_produit.indices()) f.Et_produit(i).setText("");
+
+    for (int r = 0; r < 5; ++r) {
+        const int colonnes = r < nb_chiffres2 ? r + long_partiels[r] : 0;
+        for (int c = 0; c < 10; ++c) f.Et_sommes(10 * r + c).setVisible(c < colonnes);
+    }
+    for (auto i : f.Et_produit.indices()) f.Et_produit(i).setVisible(i < nb_chiffres_produit);
+
+    const auto& plus_long = f.Et_facteur2(std::max(nb_chiffres1, nb_chiffres2) - 1);
+    f.lbl_signe_X.setLeft(plus_long.Left() - 480);
+    f.Ligne1.setX1(plus_long.Left());
+    f.Ligne2.setX1(f.Et_produit(nb_chiffres_produit - 1).Left());
+
+    const auto y = ui::to_int16(f.Et_sommes(10 * (nb_chiffres2 - 1)).Top() + 600.0);
+    for (auto i : f.Et_produit.indices()) f.Et_produit(i).setTop(y);
+    f.Ligne2.setY1(y - 120);
+    f.Ligne2.setY2(y - 120);
+
+    // A menu command leaves the focus where it was; already in the first box,
+    // it gets no GotFocus, so its marking is made here.
+    if (f.focused() == &f.Et_sommes(0)) {
+        if (reperage) marquer_facteurs(0);
+    } else {
+        f.Et_sommes(0).setFocus();
+    }
+}
+
+void recommencer_multiplication()
+{
+    auto& f = Feuille_principale();
+    initialiser_couleurs();
+    f.Ligne2.setVisible(true);
+    f.lbl_signe_X.setVisible(true);
+    f.Ligne1.setVisible(true);
+    poser_multiplication();
+}
+
+void nouvelle_multiplication()
+{
+    auto& f = Feuille_principale();
+    // The factors are about to change: the marking goes while its digits are known.
+    effacer_marque_case_active();
+    f.Cde_recommencer.setVisible(true);
+    f.cde_commencer.setCaption("Autre calcul");
+    tirer_facteurs();
+    calculer_produits_partiels();
+    recommencer_multiplication();
+}
+
+void ouvrir_choix_facteurs()
+{
+    ouvrir_choix_perso("Premier facteur =", "Deuxième facteur =", Feuille_principale);
+}
+
+void choisir_facteurs()
+{
+    auto& f = Feuille_principale();
+    f.mnu_choisir_facteurs.setChecked(true);
+    ouvrir_choix_facteurs();
+    // Closing the dialog by its close box keeps the last pair sent, perhaps to
+    // another exercise: five digits on both sides may not fit the product.
+    if (choix_nombre1 * choix_nombre2 <= std::numeric_limits<std::int32_t>::max()) {
+        facteur1 = ui::to_int32(choix_nombre1);
+        facteur2 = choix_nombre2;
+        nouvelle_multiplication();
+    }
+    f.mnu_choisir_facteurs.setChecked(false);
+}
+
+void changer_option_facteur1(std::int16_t Index)
+{
+    auto& f = Feuille_principale();
+    choisir_option(option_facteur1, f.mnu_fact1_chiffre, f.mnu_fact2_chiffre(5), Index);
+}
+
+void changer_option_facteur2(std::int16_t Index)
+{
+    auto& f = Feuille_principale();
+    choisir_option(option_facteur2, f.mnu_fact2_chiffre, f.mnu_fact1_chiffre(5), Index);
+}
+
+void case_suivante_sommes(std::int16_t Index)
+{
+    auto& f = Feuille_principale();
+    for (int i = Index + 1; i <= 49; ++i)
+        if (f.Et_sommes(i).Visible()) {
+            f.Et_sommes(i).setFocus();
+            return;
+        }
+    f.Et_produit(0).setFocus();
+}
+
+void case_suivante_produit(std::int16_t Index)
+{
+    auto& f = Feuille_principale();
+    if (Index != 10 && f.Et_produit(Index + 1).Visible())
+        f.Et_produit(Index + 1).setFocus();
+    else
+        f.cde_verifier.setFocus();
+}
+
+void verifier_multiplication()
+{
+    auto& f = Feuille_principale();
+    // A check started from the menu keeps the focus in its box until the end;
+    // the marking goes first so that no factor digit stays green.
+    effacer_marque_case_active();
+    const bool premier_essai = f.Et_sommes(0).BackColor() == ui::system_window_background;
+    fausses_essai = 0;
+    justes_essai = 0;
+    for (auto i : f.Et_sommes.indices()) {
+        auto& boite = f.Et_sommes(i);
+        if (!boite.Visible()) continue;
+        const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
+        if (c >= r)
+            noter(boite, chiffre_juste(boite, extraire_chiffre(produits_partiels[r], c - r + 1)));
+        else
+            noter(boite, ui::numeric_value(boite.Text()) == 0);  // a shift place may stay empty
+    }
+    for (int i = 1; i <= nb_chiffres_produit; ++i) {
+        auto& boite = f.Et_produit(i - 1);
+        if (boite.Visible()) noter(boite, chiffre_juste(boite, chiffres_produit[i - 1]));
+    }
+    if (premier_essai) mettre_a_jour_totaux();
+    f.cde_commencer.setFocus();
+}

@@ -1,0 +1,339 @@
+#include <QCoreApplication>
+
+#include "app/Feuille_A_Propos.h"
+#include "app/Feuille_Tibalou.h"
+#include "common/choix_perso.h"
+#include "common/score.h"
+#include "dialogs/Feuille_score.h"
+#include "dialogs/feuille_choix_perso.h"
+#include "multiplication/Feuille_principale.h"
+#include "multiplication/Module2.h"
+#include "tests/test_main.h"
+#include "ui/random.h"
+#include "ui/testing.h"
+
+using namespace ui::testing;
+
+namespace {
+
+FeuillePrincipale& f()
+{
+    return Feuille_principale();
+}
+
+// The factors typed into the number dialog and sent.
+void poser(const QString& premier, const QString& deuxieme)
+{
+    when_modal([=] {
+        type(feuille_choix_perso->txt_nb1, premier);
+        click(feuille_choix_perso->txt_nb2);
+        type(feuille_choix_perso->txt_nb2, deuxieme);
+        click(feuille_choix_perso->cde_envoi);
+    });
+    choose(f().mnu_choisir_facteurs);
+}
+
+// Digits typed on the keypad wherever the focus is; after each, what `vu` reports.
+QString au_pave(const QString& chiffres, const std::function<QString()>& vu = [] { return QString(); })
+{
+    QStringList apres;
+    for (QChar c : chiffres) {
+        keypad_digit(f().cde_quitter, c.digitValue());
+        apres << vu();
+    }
+    return apres.join(' ');
+}
+
+// "345x26": the factors as shown.
+QString facteurs()
+{
+    QString texte[2];
+    for (int k : {0, 1})
+        for (auto& chiffres = k ? f().Et_facteur2 : f().Et_facteur1; auto i : chiffres.indices())
+            if (visible(chiffres(i))) texte[k].prepend(chiffres(i).Caption());
+    return texte[0] + "x" + texte[1];
+}
+
+// Per partial-product row, then for the product: "4 4 5 0 0 5" visible boxes,
+// or the boxes as painted, 'v' green, 'r' red, '.' neutral: "vvvv ....".
+QString lignes(bool peintes)
+{
+    QString vu[6];
+    auto voir = [&](const ui::TextBox& boite, int ligne) {
+        if (!visible(boite)) return;
+        const auto c = painted_color(boite);
+        vu[ligne] += c == ui::green ? 'v' : c == ui::red ? 'r' : '.';
+    };
+    for (auto i : f().Et_sommes.indices()) voir(f().Et_sommes(i), i / 10);
+    for (auto i : f().Et_produit.indices()) voir(f().Et_produit(i), 5);
+    QStringList texte;
+    for (const QString& ligne : vu)
+        if (!peintes || !ligne.isEmpty()) texte << (peintes ? ligne : QString::number(ligne.size()));
+    return texte.join(' ');
+}
+
+// Indices of the factor digits shown green, "premier/deuxième".
+QString marques()
+{
+    QString vu;
+    for (auto* chiffres : {&f().Et_facteur1, &f().Et_facteur2}) {
+        for (auto i : chiffres->indices())
+            if (back_color((*chiffres)(i)) == ui::green) vu += QString::number(i);
+        vu += '/';
+    }
+    return vu;
+}
+
+// Whether the About window came up during the action (it is closed at once).
+bool a_propos_pendant(const std::function<void()>& action)
+{
+    bool ouvert = false;
+    when_modal([&] {
+        ouvert = Feuille_A_Propos.modal();
+        if (ouvert) click(Feuille_A_Propos->Command1);
+    });
+    action();
+    QCoreApplication::processEvents();
+    return ouvert;
+}
+
+}  // namespace
+
+class MultiplicationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        total_justes = total_chiffres = score_pourcent = 0;
+        Feuille_principale.show();
+    }
+
+    void cleanup()
+    {
+        ui::set_random_source(nullptr);
+        for (ui::FormSlotBase* slot : std::initializer_list<ui::FormSlotBase*>{
+                 &Feuille_A_Propos, &feuille_choix_perso, &Feuille_score, &Feuille_principale, &Feuille_Tibalou})
+            slot->unload();
+    }
+
+    void ouverture_depuis_le_menu_principal_et_case_de_fermeture()
+    {
+        Feuille_principale.unload();
+        click(Feuille_Tibalou->Command3);
+        bool comme_au_dessin = false;
+        when_modal([&] {
+            comme_au_dessin = Feuille_principale.modal() && f().focused() == &f().cde_commencer &&
+                              !visible(f().Cde_recommencer) && !visible(f().Et_sommes(0)) && !visible(f().fr_table);
+            close_box(Feuille_principale);
+        });
+        click(Feuille_Tibalou->Command2);
+        QVERIFY(comme_au_dessin);
+        QVERIFY(!Feuille_principale.loaded() && !Feuille_score.loaded());
+    }
+
+    void operation_305_par_207_au_pave()
+    {
+        poser("305", "207");
+        QCOMPARE(f().cde_commencer.Caption(), "Autre calcul");
+        QCOMPARE(lignes(false), "4 4 5 0 0 5");
+        QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480 * 3);
+        QCOMPARE(f().Ligne1.ends().x1, 5760 - 480 * 2);
+        QCOMPARE(painted_color(f().Et_sommes(21)), ui::light_yellow);
+        // Each row right to left, shift places included, then the product, then "Vérifier".
+        QCOMPARE(au_pave("5312" "0000" "00016" "53136", [] { return f().focused()->name(); }),
+                 "Et_sommes(1) Et_sommes(2) Et_sommes(3) Et_sommes(10) Et_sommes(11) Et_sommes(12) Et_sommes(13) "
+                 "Et_sommes(20) Et_sommes(21) Et_sommes(22) Et_sommes(23) Et_sommes(24) Et_produit(0) "
+                 "Et_produit(1) Et_produit(2) Et_produit(3) Et_produit(4) cde_verifier");
+        QVERIFY(has_keyboard_focus(f().cde_verifier));
+        click(f().cde_verifier);
+        QCOMPARE(lignes(true), "vvvv vvvv vvvvv vvvvv");
+        QCOMPARE(justes_essai, 18);
+        QVERIFY(has_keyboard_focus(f().cde_commencer));
+    }
+
+    void cases_justes_fausses_et_vides()
+    {
+        poser("305", "207");
+        // The main row fills the box without moving on; only the last digit stays; other keys do nothing.
+        main_row_digit(f().Et_sommes(0), 3);
+        main_row_digit(f().Et_sommes(0), 5);
+        for (auto touche : {Qt::Key_Backspace, Qt::Key_A, Qt::Key_Space, Qt::Key_Return})
+            key_click(f().Et_sommes(0), touche);
+        QVERIFY(f().Et_sommes(0).Text() == "5" && has_keyboard_focus(f().Et_sommes(0)));
+        // Row 1 left empty, shift place included; a shift place of row 2 holds 5.
+        au_pave("5312");
+        for (int i : {10, 11, 12, 13}) tab_from(f().Et_sommes(i));
+        au_pave("50016" "53136");
+        choose(f().mnu_verifier);
+        QCOMPARE(lignes(true), "vvvv vrrr rvvvv vvvvv");
+        QCOMPARE(fausses_essai, 4);
+    }
+
+    void seul_le_premier_essai_compte()
+    {
+        score_pourcent = 57;
+        click(f().cde_verifier);  // nothing posed: nothing examined, the rate stays
+        QCOMPARE(score_pourcent, 57);
+
+        poser("7", "8");
+        au_pave("65");
+        click(f().cde_verifier);  // 2 of 4 right
+        click(f().Et_sommes(0));
+        au_pave("6565");
+        click(f().cde_verifier);  // all right now, but not counted
+        QCOMPARE(lignes(true), "vv vv");
+        QCOMPARE(total_chiffres, 4);
+        QCOMPARE(score_pourcent, 50);
+
+        click(f().Cde_recommencer);
+        QCOMPARE(lignes(true) + f().Et_sommes(0).Text() + facteurs(), ".. ..7x8");
+        au_pave("6565");
+        click(f().cde_verifier);
+        QCOMPARE(score_pourcent, 75);  // 6 of 8
+    }
+
+    void disposition_des_lignes_et_du_produit()
+    {
+        poser("12", "3456");
+        QCOMPARE(lignes(false), "2 3 4 5 0 5");
+        QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480 * 4);
+        QCOMPARE(f().Ligne1.ends().x1, 5760 - 480 * 3);
+        QCOMPARE(f().Et_produit(0).Top(), 4200);
+        QCOMPARE(f().Ligne2.ends().y1, 4080);
+        QCOMPARE(f().Ligne2.ends().x1, 5760 - 480 * 4);
+
+        poser("7", "8");
+        QCOMPARE(lignes(false), "2 0 0 0 0 2");
+        QCOMPARE(f().Et_produit(1).Top(), 2760);
+        QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480);
+
+        poser("", "");  // empty numbers are 0: one 0 per digit of the first factor
+        QCOMPARE(lignes(false), "1 0 0 0 0 1");
+    }
+
+    void paire_trop_grande_refusee()
+    {
+        // A pair sent to another exercise, taken over by closing the dialog.
+        auto reprendre = [](double premier, std::int32_t deuxieme) {
+            choix_nombre1 = premier;
+            choix_nombre2 = deuxieme;
+            when_modal([] { close_box(feuille_choix_perso); });
+            choose(f().mnu_choisir_facteurs);
+        };
+        reprendre(99999, 99999);
+        QVERIFY(f().cde_commencer.Caption() == "Commencer" && !visible(f().Et_sommes(0)));
+
+        poser("345", "26");
+        main_row_digit(f().Et_sommes(0), 4);
+        reprendre(99999, 21476);
+        QCOMPARE(f().Et_sommes(0).Text() + facteurs(), "4345x26");
+        QVERIFY(!f().mnu_choisir_facteurs.Checked());
+
+        reprendre(99999, 21475);  // five digits each, product just within range
+        QCOMPARE(lignes(false), "6 7 8 8 10 10");
+    }
+
+    void tirages_et_options()
+    {
+        auto* suite = new ui::FixedSequence({0.99, 0.99, 0.5, 0.0, 0.1, 0.2});
+        ui::set_random_source(std::unique_ptr<ui::RandomSource>(suite));
+        click(f().cde_commencer);  // 5 by 5 drawn again
+        QCOMPARE(facteurs(), "1900x28");
+        QVERIFY(suite->reseed_count() == 1 && suite->draw_count() == 6);
+
+        suite = new ui::FixedSequence({0.9, 0.5, 0.25});
+        ui::set_random_source(std::unique_ptr<ui::RandomSource>(suite));
+        choose(f().mnu_fact1_chiffre(5));  // poses at once; a fixed count uses no draw
+        QCOMPARE(facteurs(), "32500x9100");
+        QVERIFY(f().mnu_fact1_chiffre(5).Checked() && !f().mnu_fact1_chiffre(1).Checked());
+        choose(f().mnu_fact2_chiffre(5));  // greyed out: nothing happens
+        QCOMPARE(suite->reseed_count(), 1);
+        choose(f().mnu_fact2_chiffre(3));
+        QVERIFY(enabled(f().mnu_fact1_chiffre(5)) && !enabled(f().mnu_fact2_chiffre(5)));
+        choose(f().mnu_fact1_chiffre(1));
+        QVERIFY(enabled(f().mnu_fact2_chiffre(5)));
+    }
+
+    void table_de_multiplication()
+    {
+        QString grille;
+        for (int i : {0, 1, 9, 10, 90, 78, 77}) grille += f().lbl_table(i).Caption() + " ";
+        QCOMPARE(grille, "X 1 9 1 9 56 49 ");
+        QCOMPARE(accessible_name(f().fr_table), "Table de multiplication ");
+
+        poser("345", "26");
+        main_row_digit(f().Et_sommes(0), 5);
+        choose(f().mnu_aide);
+        QVERIFY(visible(f().fr_table) && has_keyboard_focus(f().Et_sommes(0)));
+        click(f().Command1);
+        QVERIFY(!visible(f().fr_table));
+        QCOMPARE(f().Et_sommes(0).Text() + lignes(true), "5.... .... ....");
+    }
+
+    void reperage_colore()
+    {
+        choose(f().mnu_reperage);
+        poser("345", "26");
+        QCOMPARE(marques(), "0/0/");
+        // 2070, whose last box holds only the carry, then a shift place.
+        QCOMPARE(au_pave("07020", marques), "1/0/ 2/0/ // // 0/1/");
+        // Checked from the menu, the box keeps the focus to the end: nothing stays green.
+        choose(f().mnu_verifier);
+        QCOMPARE(marques(), "//");
+        click(f().Et_sommes(12));
+        QCOMPARE(marques(), "//");  // judged boxes mark nothing
+
+        // A shorter operation leaves no digit of the longer one green.
+        click(f().Cde_recommencer);
+        click(f().Et_sommes(2));
+        poser("12", "34");
+        QCOMPARE(marques(), "0/0/");
+        choose(f().mnu_commencer);  // the focus stays in the first box, marked
+        QCOMPARE(marques(), "0/0/");
+
+        choose(f().mnu_reperage);
+        click(f().Et_sommes(1));
+        QCOMPARE(marques(), "//");
+    }
+
+    void raccourci_a_propos()
+    {
+        poser("345", "26");
+        main_row_digit(f().Et_sommes(1), 5);
+        const std::pair<Qt::KeyboardModifiers, bool> cas[] = {
+            {Qt::ControlModifier | Qt::AltModifier, true}, {Qt::ControlModifier, false}, {Qt::AltModifier, false},
+            {Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, false}, {Qt::NoModifier, false}};
+        for (const auto& [touches, ouvre] : cas)
+            QCOMPARE(a_propos_pendant([touches] { key_click(f().Et_sommes(0), Qt::Key_M, touches); }), ouvre);
+        // Ctrl and Alt let go before the M.
+        QVERIFY(a_propos_pendant([] {
+            key_press(f().Et_sommes(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+            key_release(f().Et_sommes(0), Qt::Key_M);
+        }));
+        QCOMPARE(f().Et_sommes(0).Text() + facteurs(), "5345x26");
+        QVERIFY(f().focused() == &f().Et_sommes(0));
+    }
+
+    void quitter_montre_le_score_et_la_reouverture_repart_du_dessin()
+    {
+        choose(f().mnu_fact1_chiffre(5));
+        choose(f().mnu_reperage);
+        poser("7", "8");
+        au_pave("6565");
+        click(f().cde_verifier);
+        click(f().cde_quitter);
+        QVERIFY(!Feuille_principale.loaded() && Feuille_score.shown());
+        QCOMPARE(Feuille_score->Label3.Caption(), "100");
+
+        Feuille_principale.show();
+        QCOMPARE(f().cde_commencer.Caption(), "Commencer");
+        QVERIFY(f().mnu_fact1_chiffre(1).Checked() && enabled(f().mnu_fact2_chiffre(5)));
+        QVERIFY(!reperage && !f().mnu_reperage.Checked());
+        choose(f().mnu_quitter);
+        QVERIFY(!Feuille_principale.loaded());
+    }
+};
+
+TIBALOU_TEST_MAIN(MultiplicationTest)
+#include "multiplication_test.moc"
