@@ -2,7 +2,11 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean soak sanitize
+
+# make soak [ACTIONS=n] [SEED=s]: the random pupil, at length.
+ACTIONS ?= 1000000
+SEED ?=
 
 run: build
 	$(BUILD)/tibalou
@@ -17,5 +21,15 @@ build: deps
 deps:
 	@sh scripts/install-deps.sh
 
+soak: build
+	$(BUILD)/tests/soak --actions $(ACTIONS) $(if $(SEED),--seed $(SEED))
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTIBALOU_SANITIZE=ON >/dev/null
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize

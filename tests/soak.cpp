@@ -11,10 +11,13 @@
 #include <chrono>
 #include <cstdio>
 #include <deque>
+#include <map>
 #include <random>
 
 #include "addition/Feuille_addition.h"
 #include "app/Feuille_Tibalou.h"
+#include "multiplication/Feuille_principale.h"
+#include "multiplication/Module2.h"
 #include "common/score.h"
 #include "ui/application.h"
 #include "ui/random.h"
@@ -60,6 +63,7 @@ public:
                     "%ld actions in modal windows, %ld counted checks, %d run-time errors\n",
                     static_cast<unsigned long long>(seed_), done_, seconds, done_ / std::max(seconds, 1e-9),
                     runs_, in_modal_, counted_checks_, ui::runtime_error_count());
+        for (const auto& [window, count] : per_window_) std::printf("  %-20s %ld actions\n", qPrintable(window), count);
         std::printf("%d passed, %d failed\n", failed_ ? 0 : 1, failed_ ? 1 : 0);
         return failed_ ? 1 : 0;
     }
@@ -118,6 +122,7 @@ private:
     {
         Form* form = front_form();
         if (!form) return;
+        ++per_window_[form->name()];
         const int dice = roll(100);
         if (dice < 15) {
             auto buttons = reachable<ui::Button>(*form);
@@ -197,18 +202,48 @@ private:
                 throw Failure{QString("rate %1 for %2 of %3").arg(score_pourcent).arg(total_justes).arg(total_chiffres)};
         }
         if (Feuille_addition.loaded()) check_addition(Feuille_addition());
+        if (Feuille_principale.loaded()) check_multiplication(Feuille_principale());
+    }
+
+    // A number from its digit labels, index 0 the units.
+    static long long shown_number(ui::ControlArray<ui::Label>& row)
+    {
+        long long value = 0;
+        for (auto i = row.indices().rbegin(); i != row.indices().rend(); ++i)
+            if (visible(row(*i))) value = value * 10 + row(*i).Caption().toInt();
+        return value;
+    }
+
+    static int digits(long long n) { return n < 10 ? 1 : 1 + digits(n / 10); }
+
+    // The partial products and the product expected, from the factors shown.
+    static void check_multiplication(FeuillePrincipale& w)
+    {
+        if (w.cde_commencer.Caption() != "Autre calcul") return;
+        const long long top = shown_number(w.Et_facteur1);
+        const long long bottom = shown_number(w.Et_facteur2);
+        const long long product = top * bottom;
+        if (product != produit) throw Failure{QString("product %1 for %2 x %3").arg(produit).arg(top).arg(bottom)};
+        for (int i = 0; i <= 10; ++i)
+            if (w.Et_produit(i).Visible() != (i < digits(product)))
+                throw Failure{QString("product box %1 shown wrongly").arg(i)};
+        long long multiplier = bottom;
+        for (int row = 0; row < 5; ++row, multiplier /= 10) {
+            const bool used = row < digits(bottom);
+            const long long partial = (multiplier % 10) * top;
+            if (used && produits_partiels.at(row) != partial)
+                throw Failure{QString("partial product %1 is %2").arg(row).arg(produits_partiels.at(row))};
+            const int boxes = used ? row + (partial == 0 ? digits(top) : digits(partial)) : 0;
+            for (int column = 0; column < 10; ++column)
+                if (w.Et_sommes(10 * row + column).Visible() != (column < boxes))
+                    throw Failure{QString("partial product box %1 shown wrongly").arg(10 * row + column)};
+        }
     }
 
     // The expected digits of the posed sum or difference, from the digits shown.
     static void check_addition(FeuilleAddition& w)
     {
         if (w.Command2.Caption() != "Autre calcul") return;
-        auto shown_number = [](ui::ControlArray<ui::Label>& row) {
-            long long value = 0;
-            for (int k = 5; k >= 0; --k)
-                if (visible(row(k))) value = value * 10 + row(k).Caption().toInt();
-            return value;
-        };
         const long long top = shown_number(w.terme1);
         const long long second = shown_number(w.terme2);
         if (top < second) throw Failure{"the smaller term stands on top"};
@@ -232,6 +267,7 @@ private:
     long in_modal_ = 0;
     long counted_checks_ = 0;
     std::deque<QString> log_;
+    std::map<QString, long> per_window_;
 };
 
 }  // namespace
