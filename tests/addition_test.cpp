@@ -166,7 +166,8 @@ private slots:
             {false, "", "", "0 0 0 col 1"},
         };
         for (const auto& [moins, premier, second, vu] : cas)
-            dans_la_fenetre(moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4, [&] {
+            dans_la_fenetre(moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4,
+                            [&, premier = premier, second = second, vu = vu] {
                 FeuilleAddition& f = Feuille_addition();
                 choose(f.mnu_long1(6));
                 choisir_termes(premier, second);

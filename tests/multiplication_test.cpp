@@ -305,7 +305,7 @@ private slots:
             {Qt::ControlModifier | Qt::AltModifier, true}, {Qt::ControlModifier, false}, {Qt::AltModifier, false},
             {Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, false}, {Qt::NoModifier, false}};
         for (const auto& [touches, ouvre] : cas)
-            QCOMPARE(a_propos_pendant([touches] { key_click(f().Et_sommes(0), Qt::Key_M, touches); }), ouvre);
+            QCOMPARE(a_propos_pendant([touches = touches] { key_click(f().Et_sommes(0), Qt::Key_M, touches); }), ouvre);
         // Ctrl and Alt let go before the M.
         QVERIFY(a_propos_pendant([] {
             key_press(f().Et_sommes(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
