@@ -9,6 +9,7 @@
 #include "common/score.h"
 #include "dialogs/Feuille_score.h"
 #include "dialogs/feuille_choix_perso.h"
+#include "tests/dialogue.h"
 #include "tests/test_main.h"
 #include "ui/random.h"
 #include "ui/testing.h"
@@ -39,12 +40,7 @@ void dans_la_fenetre(ui::Button& bouton, std::function<void()> parcours)
 
 void choisir_termes(const QString& premier, const QString& second)
 {
-    when_modal([=] {
-        type(feuille_choix_perso->txt_nb1, premier);
-        click(feuille_choix_perso->txt_nb2);
-        type(feuille_choix_perso->txt_nb2, second);
-        click(feuille_choix_perso->cde_envoi);
-    });
+    repondre_au_dialogue(premier, second);
     choose(Feuille_addition->mnu_choix_termes);
     QVERIFY(wait_until_active(Feuille_addition));
 }

@@ -8,6 +8,7 @@
 #include "dialogs/feuille_choix_perso.h"
 #include "multiplication/Feuille_principale.h"
 #include "multiplication/Module2.h"
+#include "tests/dialogue.h"
 #include "tests/test_main.h"
 #include "ui/random.h"
 #include "ui/testing.h"
@@ -24,12 +25,7 @@ FeuillePrincipale& f()
 // The factors typed into the number dialog and sent.
 void poser(const QString& premier, const QString& deuxieme)
 {
-    when_modal([=] {
-        type(feuille_choix_perso->txt_nb1, premier);
-        click(feuille_choix_perso->txt_nb2);
-        type(feuille_choix_perso->txt_nb2, deuxieme);
-        click(feuille_choix_perso->cde_envoi);
-    });
+    repondre_au_dialogue(premier, deuxieme);
     choose(f().mnu_choisir_facteurs);
 }
 
