@@ -3,7 +3,7 @@
 # Quiet and quick when everything is there already.
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core"
+packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
 
 missing=""
 for package in $packages; do

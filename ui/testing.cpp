@@ -159,6 +159,13 @@ void deliver(Focusable& control, QEvent& event)
     QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : target, &event);
 }
 
+bool save_picture(FormSlotBase& slot, const QString& path)
+{
+    QWidget* shown = window(slot);
+    QApplication::processEvents();
+    return shown->grab().save(path, "PNG");
+}
+
 void key_to_focus(Form& form, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QWidget* top = form.window();

@@ -35,6 +35,9 @@ Form* front_form();  // the modal window on top, else the active one
 bool under_pointer(const Control& control);  // not covered by another control
 bool modal_up();  // a modal window waits for its answer
 
+// The window as the screen shows it, menu bar included, saved as PNG.
+bool save_picture(FormSlotBase& slot, const QString& path);
+
 // What the pupil does.
 void click(Focusable& control, Qt::MouseButton button = Qt::LeftButton);  // press and release in it
 void activate(FormSlotBase& slot);  // the window in front gets the keyboard

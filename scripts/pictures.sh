@@ -1,0 +1,17 @@
+#!/bin/sh
+# Renders every window of the real program to PNG in docs/, under a virtual
+# X server, so the README's pictures stay true to the program.
+set -eu
+cd "$(dirname "$0")/.."
+BUILD=${BUILD:-build}
+
+command -v Xvfb >/dev/null || { echo "Installing xvfb"; apt-get install -y -qq xvfb >/dev/null; }
+cmake -S . -B "$BUILD" >/dev/null
+cmake --build "$BUILD" --target pictures -j 2 >/dev/null
+
+display=:$((90 + $$ % 9))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null' EXIT
+sleep 1
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$BUILD/pictures" docs
