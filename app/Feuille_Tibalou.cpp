@@ -2,12 +2,18 @@
 
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
+#include "division/Feuille_division.h"
 
 namespace {
 
 void Feuille_Tibalou_Command3_Click()
 {
     Feuille_Tibalou->fr_hello.setVisible(false);
+}
+
+void Feuille_Tibalou_Command1_Click()
+{
+    Feuille_division.showModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command6_Click()
@@ -48,6 +54,7 @@ FeuilleTibalou::FeuilleTibalou()
       Command3(fr_hello, {.name = "Command3", .caption = "Commencer !", .left = 1680, .top = 3000, .width = 1335,
                           .height = 735})
 {
+    Command1.onClick = Feuille_Tibalou_Command1_Click;
     Command3.onClick = Feuille_Tibalou_Command3_Click;
     Command6.onClick = Feuille_Tibalou_Command6_Click;
     cd_quitter_tout.onClick = Feuille_Tibalou_cd_quitter_tout_Click;
