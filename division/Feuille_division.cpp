@@ -183,7 +183,9 @@ ui::Design aide(const char* name, const char* caption, int left, int width, int 
 
 ui::Design bouton(const char* name, const char* caption, int left, int top)
 {
-    return {.name = name, .caption = caption, .left = left, .top = top, .width = 1575, .height = 375};
+    // Small enough for the longest caption to fit its button.
+    return {.name = name, .caption = caption, .left = left, .top = top, .width = 1575, .height = 375,
+            .font = {"MS Sans Serif", 8, false}};
 }
 
 ui::Design entree(const char* name, const char* caption)

@@ -149,7 +149,8 @@ private slots:
         poser(dividende, diviseur);
         QCOMPARE(disposition(), vue);
         QCOMPARE(F().mnu_choix_perso.Checked(), false);
-        QCOMPARE(F().focused(), &F().cde_GO);
+        QVERIFY(wait_until_active(Feuille_division));
+        QVERIFY(has_keyboard_focus(F().cde_GO));
         // The yellow is on screen, not only in the program's books.
         for (auto i : F().Txt_reste.indices())
             if (visible(F().Txt_reste(i)) && back_color(F().Txt_reste(i)) == ui::yellow)
@@ -260,9 +261,10 @@ private slots:
         bool vu = false;
         QStringList au_chargement;
         when_modal([&] {
-            vu = true;
+            vu = wait_until_active(Feuille_division);
             au_chargement << QString::number(total_justes) << QString::number(total_chiffres)
-                          << QString::number(score_pourcent) << F().focused()->name()
+                          << QString::number(score_pourcent)
+                          << (has_keyboard_focus(F().Command1) ? "Command1" : "ailleurs")
                           << chiffres(F().Et_dividende).join(' ') << chiffres(F().Et_diviseur).join(' ')
                           << (visible(F().Fr_aide) ? "aide" : "sans aide");
             click(F().Command2);
