@@ -23,9 +23,14 @@ void Feuille_division_Form_Load()
     nouvelle_division();
 }
 
+void Feuille_division_Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
+{
+    raccourci_a_propos_enfonce(KeyCode, Shift);
+}
+
 void Feuille_division_Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift)
 {
-    if (KeyCode == ui::key_M && Shift == (ui::ctrl_mask | ui::alt_mask)) Feuille_A_Propos.showModal(Feuille_division);
+    raccourci_a_propos_relache(KeyCode, Shift, Feuille_division);
 }
 
 void Feuille_division_cde_GO_Click()
@@ -270,6 +275,7 @@ FeuilleDivision::FeuilleDivision()
       mnu_affich_aide(mnu_aide, entree("mnu_affich_aide", "Aide simple"))
 {
     onLoad = Feuille_division_Form_Load;
+    onKeyDown = Feuille_division_Form_KeyDown;
     onKeyUp = Feuille_division_Form_KeyUp;
     cde_GO.onClick = Feuille_division_cde_GO_Click;
     Command1.onClick = Feuille_division_Command1_Click;

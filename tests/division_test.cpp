@@ -6,6 +6,7 @@
 #include "dialogs/Feuille_score.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "division/Feuille_division.h"
+#include "tests/dialogue.h"
 #include "tests/test_main.h"
 #include "ui/random.h"
 #include "ui/testing.h"
@@ -30,12 +31,7 @@ void ouvrir(std::vector<double> tirages = {0.5, 0.5})
 // "Choisir les nombres", the pupil filling the dialog.
 void poser(const QString& dividende, const QString& diviseur)
 {
-    when_modal([=] {
-        type(feuille_choix_perso->txt_nb1, dividende);
-        click(feuille_choix_perso->txt_nb2);
-        type(feuille_choix_perso->txt_nb2, diviseur);
-        click(feuille_choix_perso->cde_envoi);
-    });
+    repondre_au_dialogue(dividende, diviseur);
     choose(F().mnu_choix_perso);
 }
 
