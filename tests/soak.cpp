@@ -6,6 +6,7 @@
 // A failure prints the seed and the action index, which replay it exactly.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
 #include <chrono>
@@ -40,6 +41,15 @@ private:
     std::mt19937_64 engine_;
 };
 
+long peak_resident_kb()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
 struct Failure {
     QString what;
 };
@@ -65,6 +75,7 @@ public:
                     "%ld actions in modal windows, %ld counted checks, %d run-time errors\n",
                     static_cast<unsigned long long>(seed_), done_, seconds, done_ / std::max(seconds, 1e-9),
                     runs_, in_modal_, counted_checks_, ui::runtime_error_count());
+        std::printf("  peak resident memory %ld kB\n", peak_resident_kb());
         for (const auto& [window, count] : per_window_) std::printf("  %-20s %ld actions\n", qPrintable(window), count);
         std::printf("%d passed, %d failed\n", failed_ ? 0 : 1, failed_ ? 1 : 0);
         return failed_ ? 1 : 0;
