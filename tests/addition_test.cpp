@@ -1,18 +1,9 @@
-#include <QObject>
-#include <QTest>
-#include <functional>
-
 #include "addition/Feuille_addition.h"
 #include "addition/Module3.h"
 #include "app/Feuille_Tibalou.h"
 #include "common/nb_chiffres.h"
-#include "common/score.h"
 #include "dialogs/Feuille_score.h"
-#include "dialogs/feuille_choix_perso.h"
-#include "tests/dialogue.h"
-#include "tests/test_main.h"
-#include "ui/random.h"
-#include "ui/testing.h"
+#include "tests/exercice.h"
 
 using namespace ui::testing;
 
@@ -20,29 +11,26 @@ namespace {
 
 ui::FixedSequence* tirages = nullptr;
 
-void tirer_dans(std::vector<double> valeurs)
-{
-    auto source = std::make_unique<ui::FixedSequence>(std::move(valeurs));
-    tirages = source.get();
-    ui::set_random_source(std::move(source));
-}
-
-// Opens the exercise from the main menu and runs `parcours` inside it.
+// Opens the exercise from the main menu and runs `parcours` inside it. The
+// unload handler runs the quit sequence, which unloads the window: whichever
+// way the window goes, it must be unloaded once.
 void dans_la_fenetre(ui::Button& bouton, std::function<void()> parcours)
 {
-    when_modal([parcours] {
+    int dechargements = 0;
+    when_modal([&] {
         QVERIFY(wait_until_active(Feuille_addition));
+        const auto decharger = Feuille_addition->onUnload;
+        Feuille_addition->onUnload = [&dechargements, decharger] { ++dechargements; decharger(); };
         parcours();
         Feuille_addition.unload();  // the next opening starts afresh, as after a quit
     });
     click(bouton);
+    QCOMPARE(dechargements, 1);
 }
 
 void choisir_termes(const QString& premier, const QString& second)
 {
-    repondre_au_dialogue(premier, second);
-    choose(Feuille_addition->mnu_choix_termes);
-    QVERIFY(wait_until_active(Feuille_addition));
+    poser_par(Feuille_addition, Feuille_addition->mnu_choix_termes, premier, second);
 }
 
 ui::TextBox& case_resultat(int k) { return Feuille_addition->txt_résultat(k); }
@@ -51,12 +39,7 @@ ui::TextBox& case_resultat(int k) { return Feuille_addition->txt_résultat(k); }
 QString operation()
 {
     FeuilleAddition& f = Feuille_addition();
-    QString lu;
-    for (auto* ligne : {&f.terme1, &f.terme2}) {
-        for (int k = 5; k >= 0; --k)
-            if (visible((*ligne)(k))) lu += (*ligne)(k).Caption();
-        lu += ' ';
-    }
+    QString lu = chiffres_vus(f.terme1) + " " + chiffres_vus(f.terme2) + " ";
     for (int k = 6; k >= 0; --k)
         if (visible(case_resultat(k))) lu += case_resultat(k).Tag();
     return lu + QString(" col %1").arg((4560 - f.signe.Left()) / 480);
@@ -77,15 +60,15 @@ private slots:
     void init()
     {
         total_justes = total_chiffres = score_pourcent = 0;
-        tirer_dans({0.5});
+        tirages = &tirer_dans({0.5});
         ui::reset_runtime_error_count();
     }
 
     void cleanup()
     {
         QCOMPARE(ui::runtime_error_count(), 0);
-        for (ui::FormSlotBase* fenetre : {(ui::FormSlotBase*)&Feuille_addition, (ui::FormSlotBase*)&Feuille_score})
-            fenetre->unload();
+        Feuille_addition.unload();
+        Feuille_score.unload();
     }
 
     void chaque_bouton_ouvre_la_fenetre_et_chaque_sortie_montre_le_score()
@@ -93,16 +76,16 @@ private slots:
         dans_la_fenetre(Feuille_Tibalou->Command4, [] {
             FeuilleAddition& f = Feuille_addition();
             QVERIFY(f.signe.Caption() == "+" && !visible(f.Command3) && has_keyboard_focus(f.Command2));
-            QCOMPARE(accessible_name(case_resultat(6)), QString("Chiffre des millions du résultat"));
-            QCOMPARE(accessible_name(f.terme2(3)), QString("Chiffre des unités de mille du deuxième terme"));
+            QCOMPARE(accessible_name(case_resultat(6)) + ", " + accessible_name(f.terme2(3)),
+                     QString("Chiffre des millions du résultat, Chiffre des unités de mille du deuxième terme"));
             // "Vérifier" still hidden: the leftmost box keeps the focus.
             click(case_resultat(6));
             keypad_digit(case_resultat(6), 4);
             QVERIFY(has_keyboard_focus(case_resultat(6)));
             choose(f.mnu_long1(3));
             click(f.Command1);
+            QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
         });
-        QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
         QCOMPARE(Feuille_score->Label3.Caption(), QString("0"));
 
         dans_la_fenetre(Feuille_Tibalou->Command5, [] {
@@ -112,36 +95,11 @@ private slots:
             keypad_digit(case_resultat(0), 9);
             click(f.Command3);
             close_box(Feuille_addition);
+            QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
         });
-        QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
         QVERIFY(Feuille_score->Label3.Caption() == "100" && total_chiffres == 1);
 
         dans_la_fenetre(Feuille_Tibalou->Command4, [] { QCOMPARE(Feuille_addition->signe.Caption(), QString("+")); });
-    }
-
-    // The unload handler runs the quit sequence, which unloads the window:
-    // whichever way the window is closed, one unload, one score window.
-    void la_sortie_ne_se_fait_qu_une_fois()
-    {
-        for (const bool case_de_fermeture : {false, true}) {
-            int dechargements = 0;
-            dans_la_fenetre(Feuille_Tibalou->Command4, [&] {
-                FeuilleAddition& f = Feuille_addition();
-                const auto decharger = f.onUnload;
-                f.onUnload = [&dechargements, decharger] {
-                    ++dechargements;
-                    decharger();
-                };
-                if (case_de_fermeture)
-                    close_box(Feuille_addition);
-                else
-                    click(f.Command1);
-            });
-            QCOMPARE(dechargements, 1);
-            QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
-            QCOMPARE(ui::runtime_error_count(), 0);
-            Feuille_score.unload();
-        }
     }
 
     void problemes_tires_par_les_options()
@@ -160,10 +118,10 @@ private slots:
                 FeuilleAddition& f = Feuille_addition();
                 choose(f.mnu_long1(c.long1));
                 choose(f.mnu_long2(c.long2));
-                tirer_dans(c.suite);
+                const ui::FixedSequence& suite = tirer_dans(c.suite);
                 click(f.Command2);
                 QCOMPARE(operation(), QString(c.vu));
-                QVERIFY(tirages->reseed_count() == 1 && tirages->draw_count() == c.tirages);
+                QVERIFY(suite.reseed_count() == 1 && suite.draw_count() == c.tirages);
                 QCOMPARE(f.Line1.ends().x1, f.signe.Left());
                 QVERIFY(has_keyboard_focus(case_resultat(0)) && visible(f.Command3));
                 // A length chosen now waits for the next problem.
@@ -172,8 +130,7 @@ private slots:
                 for (std::int16_t i = 1; i <= 6; ++i) QCOMPARE(f.mnu_long1(i).Checked(), i == 5);
                 QCOMPARE(operation(), QString(c.vu));
                 click(f.Command2);
-                QCOMPARE(tirages->reseed_count(), 2);
-                QVERIFY(nb_chiffres1 == 5 || nb_chiffres2 == 5);
+                QVERIFY(suite.reseed_count() == 2 && (nb_chiffres1 == 5 || nb_chiffres2 == 5));
             });
     }
 
@@ -199,25 +156,42 @@ private slots:
             });
     }
 
-    void le_pave_avance_de_case_en_case_le_clavier_non()
+    void saisie_au_pave_puis_verifications_comptees()
     {
         dans_la_fenetre(Feuille_Tibalou->Command4, [] {
             FeuilleAddition& f = Feuille_addition();
             choisir_termes("47", "38");
+            // The main row and other keys leave the focus where it is.
             main_row_digit(case_resultat(0), 5);
             key_click(case_resultat(0), Qt::Key_Backspace);
             type(case_resultat(0), "a-+ 3");
-            QVERIFY(has_keyboard_focus(case_resultat(0)));
-            QCOMPARE(case_resultat(0).Text(), QString("53"));
-            // Coming back to a box empties it.
+            QVERIFY(has_keyboard_focus(case_resultat(0)) && case_resultat(0).Text() == "53");
+            // Coming back to a box empties it; the keypad moves on.
             tab_from(case_resultat(0));
             click(case_resultat(0));
             keypad_digit(case_resultat(0), 5);
-            QVERIFY(has_keyboard_focus(case_resultat(1)));
-            keypad_digit(case_resultat(1), 8);
-            QVERIFY(has_keyboard_focus(f.Command3));
-            QCOMPARE(case_resultat(0).Text() + case_resultat(1).Text(), QString("58"));
+            QVERIFY(has_keyboard_focus(case_resultat(1)) && case_resultat(1).Text().isEmpty());
 
+            click(f.Command3);  // the tens left empty
+            QVERIFY(painted_color(case_resultat(0)) == ui::green && painted_color(case_resultat(1)) == ui::red);
+            QCOMPARE(compteurs(), (QList<int>{1, 1, 1, 2, 50}));
+            QVERIFY(has_keyboard_focus(f.Command2));
+            // A checked box keeps the focus for its correction, and every check counts.
+            click(case_resultat(1));
+            keypad_digit(case_resultat(1), 8);
+            QVERIFY(has_keyboard_focus(case_resultat(1)) && case_resultat(0).Text() == "5");
+            click(f.Command3);
+            QCOMPARE(painted_color(case_resultat(1)), ui::green);
+            QCOMPARE(compteurs(), (QList<int>{2, 0, 3, 4, 75}));
+
+            // 5500 + 5500 left empty: five red boxes, the hidden ones not counted.
+            key_click(f.Command2, Qt::Key_Return);
+            QCOMPARE(back_color(case_resultat(0)), ui::white);
+            click(f.Command3);
+            for (int k = 0; k < 5; ++k) QCOMPARE(painted_color(case_resultat(k)), ui::red);
+            QCOMPARE(compteurs(), (QList<int>{0, 5, 3, 9, 33}));
+
+            // Box after box to the last one, then "Vérifier".
             choose(f.mnu_long1(6));
             choose(f.mnu_long2(6));
             tirer_dans({0.9999999});
@@ -227,40 +201,13 @@ private slots:
                 keypad_digit(case_resultat(k), 9);
             }
             QVERIFY(has_keyboard_focus(f.Command3));
-            // A checked box keeps the focus for its correction.
             click(f.Command3);
             click(case_resultat(3));
             keypad_digit(case_resultat(3), 9);
-            QVERIFY(has_keyboard_focus(case_resultat(3)));
-        });
-    }
-
-    void chaque_verification_colore_et_compte()
-    {
-        dans_la_fenetre(Feuille_Tibalou->Command4, [] {
-            FeuilleAddition& f = Feuille_addition();
-            choisir_termes("47", "38");
-            keypad_digit(case_resultat(0), 5);  // the tens left empty
-            click(f.Command3);
-            QVERIFY(painted_color(case_resultat(0)) == ui::green && painted_color(case_resultat(1)) == ui::red);
-            QVERIFY(justes_essai == 1 && fausses_essai == 1 && total_chiffres == 2 && score_pourcent == 50);
-            QVERIFY(has_keyboard_focus(f.Command2));
-
-            click(case_resultat(1));
-            main_row_digit(case_resultat(1), 8);
-            click(f.Command3);
-            QCOMPARE(painted_color(case_resultat(1)), ui::green);
-            QVERIFY(total_justes == 3 && total_chiffres == 4 && score_pourcent == 75);
-
-            // 5500 + 5500 left empty: five red boxes, the hidden ones not counted.
-            key_click(f.Command2, Qt::Key_Return);
-            QCOMPARE(back_color(case_resultat(0)), ui::white);
-            click(f.Command3);
-            for (int k = 0; k < 5; ++k) QCOMPARE(painted_color(case_resultat(k)), ui::red);
-            QVERIFY(justes_essai == 0 && fausses_essai == 5 && total_chiffres == 9);
+            QVERIFY(has_keyboard_focus(case_resultat(3)));  // green, kept too
             click(f.Command1);
         });
-        QCOMPARE(Feuille_score->Label3.Caption(), QString("33"));
+        QCOMPARE(Feuille_score->Label3.Caption(), QString("50"));
     }
 };
 

@@ -1,38 +1,27 @@
 // The division window, driven as a pupil drives it.
-#include "app/Feuille_A_Propos.h"
 #include "app/Feuille_Tibalou.h"
 #include "common/choix_perso.h"
-#include "common/score.h"
 #include "dialogs/Feuille_score.h"
-#include "dialogs/feuille_choix_perso.h"
 #include "division/Feuille_division.h"
-#include "tests/dialogue.h"
-#include "tests/test_main.h"
-#include "ui/random.h"
-#include "ui/testing.h"
+#include "tests/exercice.h"
 
 using namespace ui::testing;
 
 namespace {
 
-FeuilleDivision& F()
-{
-    return Feuille_division();
-}
+FeuilleDivision& F() { return Feuille_division(); }
 
 // A fresh window on screen, its draws taken from the given values.
 void ouvrir(std::vector<double> tirages = {0.5, 0.5})
 {
-    if (Feuille_division.loaded()) Feuille_division.unload();
-    ui::set_random_source(std::make_unique<ui::FixedSequence>(std::move(tirages)));
+    Feuille_division.unload();
+    tirer_dans(std::move(tirages));
     Feuille_division.show();
 }
 
-// "Choisir les nombres", the pupil filling the dialog.
 void poser(const QString& dividende, const QString& diviseur)
 {
-    repondre_au_dialogue(dividende, diviseur);
-    choose(F().mnu_choix_perso);
+    poser_par(Feuille_division, F().mnu_choix_perso, dividende, diviseur);
 }
 
 QString attendu(const ui::TextBox& box)
@@ -59,16 +48,9 @@ QString rendu(const std::function<QString(const ui::TextBox&)>& montrer)
 }
 
 // Expected digits, the yellow ones marked with '.
-QString vue(const ui::TextBox& box)
-{
-    return attendu(box) + (back_color(box) == ui::yellow ? "'" : "");
-}
+QString vue(const ui::TextBox& box) { return attendu(box) + (back_color(box) == ui::yellow ? "'" : ""); }
 
-QString couleur(const ui::TextBox& box)
-{
-    const ui::Color peint = painted_color(box);
-    return peint == ui::green ? "v" : peint == ui::red ? "r" : "?";
-}
+QString couleur(const ui::TextBox& box) { return teinte(box); }
 
 // Types on the keypad the expected digit of each box the focus reaches, from
 // the first quotient digit; returns the boxes visited ("q1" Txt_quotient(1), "r10" Txt_reste(10)).
@@ -97,11 +79,6 @@ QString legendes(const ui::ControlArray<ui::Label>& etiquettes)
     return vus;
 }
 
-QList<int> compteurs()
-{
-    return {justes_essai, fausses_essai, total_justes, total_chiffres, score_pourcent};
-}
-
 }  // namespace
 
 class DivisionTest : public QObject {
@@ -112,8 +89,8 @@ private slots:
 
     void cleanup()
     {
-        if (Feuille_division.loaded()) Feuille_division.unload();
-        if (Feuille_score.loaded()) Feuille_score.unload();
+        Feuille_division.unload();
+        Feuille_score.unload();
         QCOMPARE(ui::runtime_error_count(), 0);
     }
 
@@ -145,8 +122,6 @@ private slots:
         ouvrir();
         poser(dividende, diviseur);
         QCOMPARE(rendu(vue), disposition);
-        QVERIFY(!F().mnu_choix_perso.Checked());
-        QVERIFY(wait_until_active(Feuille_division));
         QVERIFY(has_keyboard_focus(F().cde_GO));
         for (auto i : F().Txt_reste.indices())
             if (visible(F().Txt_reste(i)) && back_color(F().Txt_reste(i)) == ui::yellow)
@@ -197,13 +172,13 @@ private slots:
         QCOMPARE(compteurs(), (QList<int>{8, 0, 14, 16, 87}));
     }
 
-    void ouverture_par_le_menu_et_score()
+    void sorties_score_et_a_propos()
     {
         click(Feuille_Tibalou->Command3);
         total_justes = 3;
         total_chiffres = 4;
         score_pourcent = 75;
-        ui::set_random_source(std::make_unique<ui::FixedSequence>(std::vector<double>{0.5, 0.5}));
+        tirer_dans({0.5, 0.5});
         QStringList vu;
         QList<int> totaux;
         when_modal([&] {
@@ -216,18 +191,14 @@ private slots:
         click(Feuille_Tibalou->Command1);
         QCOMPARE(vu, (QStringList{"1", "0055_", "5____", "0"}));  // 5500 ÷ 5
         QCOMPARE(totaux, (QList<int>{0, 0, 75}));                   // the totals only start again
-        QVERIFY(!Feuille_division.loaded());
-        QVERIFY(Feuille_score.shown());
+        QVERIFY(!Feuille_division.loaded() && Feuille_score.shown());
         QCOMPARE(Feuille_score->Label3.Caption(), QString("75"));
-    }
+        Feuille_score.unload();
 
-    void autres_sorties_et_a_propos()
-    {
         ouvrir();
         saisir(F().Txt_quotient(0), "4");
-        when_modal([] { click(Feuille_A_Propos->Command1); });
-        key_click(F().Txt_quotient(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
-        QVERIFY(!Feuille_A_Propos.loaded());  // it came and went by its "OK"
+        QVERIFY(a_propos_pendant(
+            [] { key_click(F().Txt_quotient(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier); }));
         QCOMPARE(F().Txt_quotient(0).Text(), QString("4"));
         choose(F().mnu_quitter);
         QVERIFY(Feuille_score.shown());
@@ -240,11 +211,10 @@ private slots:
     void options_et_tirages()
     {
         ouvrir();
-        auto* tirages = new ui::FixedSequence({0.5, 0.5});
-        ui::set_random_source(std::unique_ptr<ui::RandomSource>(tirages));
+        const ui::FixedSequence& tirages = tirer_dans({0.5, 0.5});
         choose(F().mnu_dvseur_3);
         choose(F().mnu_dvdende_5);  // 55 000 ÷ 550
-        QCOMPARE(tirages->reseed_count(), 2);
+        QCOMPARE(tirages.reseed_count(), 2);
         QCOMPARE(rendu(vue), QString("100.. ..00'. ...00' ....0 ..... ....."));
         open_and_close(F().mnu_options);
         QCOMPARE(QList<bool>({F().mnu_dvdende_4.Checked(), F().mnu_dvdende_5.Checked(), F().mnu_dvseur_1.Checked(),

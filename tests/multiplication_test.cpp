@@ -1,32 +1,19 @@
-#include <QCoreApplication>
-
-#include "app/Feuille_A_Propos.h"
 #include "app/Feuille_Tibalou.h"
 #include "common/choix_perso.h"
-#include "common/score.h"
 #include "dialogs/Feuille_score.h"
-#include "dialogs/feuille_choix_perso.h"
 #include "multiplication/Feuille_principale.h"
 #include "multiplication/Module2.h"
-#include "tests/dialogue.h"
-#include "tests/test_main.h"
-#include "ui/random.h"
-#include "ui/testing.h"
+#include "tests/exercice.h"
 
 using namespace ui::testing;
 
 namespace {
 
-FeuillePrincipale& f()
-{
-    return Feuille_principale();
-}
+FeuillePrincipale& f() { return Feuille_principale(); }
 
-// The factors typed into the number dialog and sent.
 void poser(const QString& premier, const QString& deuxieme)
 {
-    repondre_au_dialogue(premier, deuxieme);
-    choose(f().mnu_choisir_facteurs);
+    poser_par(Feuille_principale, f().mnu_choisir_facteurs, premier, deuxieme);
 }
 
 // Digits typed on the keypad wherever the focus is; after each, what `vu` reports.
@@ -41,25 +28,14 @@ QString au_pave(const QString& chiffres, const std::function<QString()>& vu = []
 }
 
 // "345x26": the factors as shown.
-QString facteurs()
-{
-    QString texte[2];
-    for (int k : {0, 1})
-        for (auto& chiffres = k ? f().Et_facteur2 : f().Et_facteur1; auto i : chiffres.indices())
-            if (visible(chiffres(i))) texte[k].prepend(chiffres(i).Caption());
-    return texte[0] + "x" + texte[1];
-}
+QString facteurs() { return chiffres_vus(f().Et_facteur1) + "x" + chiffres_vus(f().Et_facteur2); }
 
 // Per partial-product row, then for the product: "4 4 5 0 0 5" visible boxes,
 // or the boxes as painted, 'v' green, 'r' red, '.' neutral: "vvvv ....".
 QString lignes(bool peintes)
 {
     QString vu[6];
-    auto voir = [&](const ui::TextBox& boite, int ligne) {
-        if (!visible(boite)) return;
-        const auto c = painted_color(boite);
-        vu[ligne] += c == ui::green ? 'v' : c == ui::red ? 'r' : '.';
-    };
+    auto voir = [&](const ui::TextBox& boite, int ligne) { if (visible(boite)) vu[ligne] += teinte(boite); };
     for (auto i : f().Et_sommes.indices()) voir(f().Et_sommes(i), i / 10);
     for (auto i : f().Et_produit.indices()) voir(f().Et_produit(i), 5);
     QStringList texte;
@@ -78,19 +54,6 @@ QString marques()
         vu += '/';
     }
     return vu;
-}
-
-// Whether the About window came up during the action (it is closed at once).
-bool a_propos_pendant(const std::function<void()>& action)
-{
-    bool ouvert = false;
-    when_modal([&] {
-        ouvert = Feuille_A_Propos.modal();
-        if (ouvert) click(Feuille_A_Propos->Command1);
-    });
-    action();
-    QCoreApplication::processEvents();
-    return ouvert;
 }
 
 }  // namespace
@@ -113,14 +76,30 @@ private slots:
             slot->unload();
     }
 
-    void ouverture_depuis_le_menu_principal_et_case_de_fermeture()
+    void sorties_et_reouverture_comme_au_dessin()
     {
-        Feuille_principale.unload();
+        choose(f().mnu_fact1_chiffre(5));
+        choose(f().mnu_reperage);
+        poser("7", "8");
+        au_pave("6565");
+        click(f().cde_verifier);
+        click(f().cde_quitter);
+        QVERIFY(!Feuille_principale.loaded() && Feuille_score.shown());
+        QCOMPARE(Feuille_score->Label3.Caption(), "100");
+        Feuille_principale.show();
+        choose(f().mnu_quitter);
+        QVERIFY(!Feuille_principale.loaded());
+
+        // From the main menu, the options back as designed; the close box shows no score.
+        Feuille_score.unload();
         click(Feuille_Tibalou->Command3);
         bool comme_au_dessin = false;
         when_modal([&] {
             comme_au_dessin = Feuille_principale.modal() && f().focused() == &f().cde_commencer &&
-                              !visible(f().Cde_recommencer) && !visible(f().Et_sommes(0)) && !visible(f().fr_table);
+                              f().cde_commencer.Caption() == "Commencer" && !visible(f().Cde_recommencer) &&
+                              !visible(f().Et_sommes(0)) && !visible(f().fr_table) && !reperage &&
+                              !f().mnu_reperage.Checked() && f().mnu_fact1_chiffre(1).Checked() &&
+                              enabled(f().mnu_fact2_chiffre(5));
             close_box(Feuille_principale);
         });
         click(Feuille_Tibalou->Command2);
@@ -128,7 +107,7 @@ private slots:
         QVERIFY(!Feuille_principale.loaded() && !Feuille_score.loaded());
     }
 
-    void operation_305_par_207_au_pave()
+    void operation_305_par_207_au_pave_puis_cases_fausses_et_vides()
     {
         poser("305", "207");
         QCOMPARE(f().cde_commencer.Caption(), "Autre calcul");
@@ -136,28 +115,24 @@ private slots:
         QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480 * 3);
         QCOMPARE(f().Ligne1.ends().x1, 5760 - 480 * 2);
         QCOMPARE(painted_color(f().Et_sommes(21)), ui::light_yellow);
-        // Each row right to left, shift places included, then the product, then "Vérifier".
-        QCOMPARE(au_pave("5312" "0000" "00016" "53136", [] { return f().focused()->name(); }),
-                 "Et_sommes(1) Et_sommes(2) Et_sommes(3) Et_sommes(10) Et_sommes(11) Et_sommes(12) Et_sommes(13) "
-                 "Et_sommes(20) Et_sommes(21) Et_sommes(22) Et_sommes(23) Et_sommes(24) Et_produit(0) "
-                 "Et_produit(1) Et_produit(2) Et_produit(3) Et_produit(4) cde_verifier");
-        QVERIFY(has_keyboard_focus(f().cde_verifier));
-        click(f().cde_verifier);
-        QCOMPARE(lignes(true), "vvvv vvvv vvvvv vvvvv");
-        QCOMPARE(justes_essai, 18);
-        QVERIFY(has_keyboard_focus(f().cde_commencer));
-    }
-
-    void cases_justes_fausses_et_vides()
-    {
-        poser("305", "207");
         // The main row fills the box without moving on; only the last digit stays; other keys do nothing.
         main_row_digit(f().Et_sommes(0), 3);
         main_row_digit(f().Et_sommes(0), 5);
         for (auto touche : {Qt::Key_Backspace, Qt::Key_A, Qt::Key_Space, Qt::Key_Return})
             key_click(f().Et_sommes(0), touche);
         QVERIFY(f().Et_sommes(0).Text() == "5" && has_keyboard_focus(f().Et_sommes(0)));
+        // Each row right to left, shift places included, then the product, then "Vérifier".
+        QCOMPARE(au_pave("5312" "0000" "00016" "53136", [] { return f().focused()->name(); }),
+                 "Et_sommes(1) Et_sommes(2) Et_sommes(3) Et_sommes(10) Et_sommes(11) Et_sommes(12) Et_sommes(13) "
+                 "Et_sommes(20) Et_sommes(21) Et_sommes(22) Et_sommes(23) Et_sommes(24) Et_produit(0) "
+                 "Et_produit(1) Et_produit(2) Et_produit(3) Et_produit(4) cde_verifier");
+        click(f().cde_verifier);
+        QCOMPARE(lignes(true), "vvvv vvvv vvvvv vvvvv");
+        QCOMPARE(justes_essai, 18);
+        QVERIFY(has_keyboard_focus(f().cde_commencer));
+
         // Row 1 left empty, shift place included; a shift place of row 2 holds 5.
+        click(f().Cde_recommencer);
         au_pave("5312");
         for (int i : {10, 11, 12, 13}) tab_from(f().Et_sommes(i));
         au_pave("50016" "53136");
@@ -179,8 +154,7 @@ private slots:
         au_pave("6565");
         click(f().cde_verifier);  // all right now, but not counted
         QCOMPARE(lignes(true), "vv vv");
-        QCOMPARE(total_chiffres, 4);
-        QCOMPARE(score_pourcent, 50);
+        QCOMPARE(compteurs().mid(3), (QList<int>{4, 50}));
 
         click(f().Cde_recommencer);
         QCOMPARE(lignes(true) + f().Et_sommes(0).Text() + facteurs(), ".. ..7x8");
@@ -196,13 +170,11 @@ private slots:
         QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480 * 4);
         QCOMPARE(f().Ligne1.ends().x1, 5760 - 480 * 3);
         QCOMPARE(f().Et_produit(0).Top(), 4200);
-        QCOMPARE(f().Ligne2.ends().y1, 4080);
-        QCOMPARE(f().Ligne2.ends().x1, 5760 - 480 * 4);
+        QVERIFY(f().Ligne2.ends().y1 == 4080 && f().Ligne2.ends().x1 == 5760 - 480 * 4);
 
         poser("7", "8");
         QCOMPARE(lignes(false), "2 0 0 0 0 2");
-        QCOMPARE(f().Et_produit(1).Top(), 2760);
-        QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480);
+        QVERIFY(f().Et_produit(1).Top() == 2760 && f().lbl_signe_X.Left() == 5760 - 480);
 
         poser("", "");  // empty numbers are 0: one 0 per digit of the first factor
         QCOMPARE(lignes(false), "1 0 0 0 0 1");
@@ -232,14 +204,12 @@ private slots:
 
     void tirages_et_options()
     {
-        auto* suite = new ui::FixedSequence({0.99, 0.99, 0.5, 0.0, 0.1, 0.2});
-        ui::set_random_source(std::unique_ptr<ui::RandomSource>(suite));
+        const ui::FixedSequence* suite = &tirer_dans({0.99, 0.99, 0.5, 0.0, 0.1, 0.2});
         click(f().cde_commencer);  // 5 by 5 drawn again
         QCOMPARE(facteurs(), "1900x28");
         QVERIFY(suite->reseed_count() == 1 && suite->draw_count() == 6);
 
-        suite = new ui::FixedSequence({0.9, 0.5, 0.25});
-        ui::set_random_source(std::unique_ptr<ui::RandomSource>(suite));
+        suite = &tirer_dans({0.9, 0.5, 0.25});
         choose(f().mnu_fact1_chiffre(5));  // poses at once; a fixed count uses no draw
         QCOMPARE(facteurs(), "32500x9100");
         QVERIFY(f().mnu_fact1_chiffre(5).Checked() && !f().mnu_fact1_chiffre(1).Checked());
@@ -251,20 +221,30 @@ private slots:
         QVERIFY(enabled(f().mnu_fact2_chiffre(5)));
     }
 
-    void table_de_multiplication()
+    void table_et_raccourci_gardent_la_saisie()
     {
         QString grille;
         for (int i : {0, 1, 9, 10, 90, 78, 77}) grille += f().lbl_table(i).Caption() + " ";
-        QCOMPARE(grille, "X 1 9 1 9 56 49 ");
-        QCOMPARE(accessible_name(f().fr_table), "Table de multiplication ");
+        QCOMPARE(grille + accessible_name(f().fr_table), "X 1 9 1 9 56 49 Table de multiplication ");
 
         poser("345", "26");
         main_row_digit(f().Et_sommes(0), 5);
         choose(f().mnu_aide);
         QVERIFY(visible(f().fr_table) && has_keyboard_focus(f().Et_sommes(0)));
+        // Only Ctrl+Alt+M opens About, and also when Ctrl and Alt are let go before the M.
+        const std::pair<Qt::KeyboardModifiers, bool> cas[] = {
+            {Qt::ControlModifier | Qt::AltModifier, true}, {Qt::ControlModifier, false}, {Qt::AltModifier, false},
+            {Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, false}, {Qt::NoModifier, false}};
+        for (const auto& [touches, ouvre] : cas)
+            QCOMPARE(a_propos_pendant([touches = touches] { key_click(f().Et_sommes(0), Qt::Key_M, touches); }), ouvre);
+        QVERIFY(a_propos_pendant([] {
+            key_press(f().Et_sommes(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+            key_release(f().Et_sommes(0), Qt::Key_M);
+        }));
+        QVERIFY(f().focused() == &f().Et_sommes(0));
         click(f().Command1);
         QVERIFY(!visible(f().fr_table));
-        QCOMPARE(f().Et_sommes(0).Text() + lignes(true), "5.... .... ....");
+        QCOMPARE(f().Et_sommes(0).Text() + facteurs() + lignes(true), "5345x26.... .... ....");
     }
 
     void reperage_colore()
@@ -291,43 +271,6 @@ private slots:
         choose(f().mnu_reperage);
         click(f().Et_sommes(1));
         QCOMPARE(marques(), "//");
-    }
-
-    void raccourci_a_propos()
-    {
-        poser("345", "26");
-        main_row_digit(f().Et_sommes(1), 5);
-        const std::pair<Qt::KeyboardModifiers, bool> cas[] = {
-            {Qt::ControlModifier | Qt::AltModifier, true}, {Qt::ControlModifier, false}, {Qt::AltModifier, false},
-            {Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, false}, {Qt::NoModifier, false}};
-        for (const auto& [touches, ouvre] : cas)
-            QCOMPARE(a_propos_pendant([touches = touches] { key_click(f().Et_sommes(0), Qt::Key_M, touches); }), ouvre);
-        // Ctrl and Alt let go before the M.
-        QVERIFY(a_propos_pendant([] {
-            key_press(f().Et_sommes(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
-            key_release(f().Et_sommes(0), Qt::Key_M);
-        }));
-        QCOMPARE(f().Et_sommes(0).Text() + facteurs(), "5345x26");
-        QVERIFY(f().focused() == &f().Et_sommes(0));
-    }
-
-    void quitter_montre_le_score_et_la_reouverture_repart_du_dessin()
-    {
-        choose(f().mnu_fact1_chiffre(5));
-        choose(f().mnu_reperage);
-        poser("7", "8");
-        au_pave("6565");
-        click(f().cde_verifier);
-        click(f().cde_quitter);
-        QVERIFY(!Feuille_principale.loaded() && Feuille_score.shown());
-        QCOMPARE(Feuille_score->Label3.Caption(), "100");
-
-        Feuille_principale.show();
-        QCOMPARE(f().cde_commencer.Caption(), "Commencer");
-        QVERIFY(f().mnu_fact1_chiffre(1).Checked() && enabled(f().mnu_fact2_chiffre(5)));
-        QVERIFY(!reperage && !f().mnu_reperage.Checked());
-        choose(f().mnu_quitter);
-        QVERIFY(!Feuille_principale.loaded());
     }
 };
 
