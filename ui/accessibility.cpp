@@ -1,6 +1,8 @@
 #include "ui/accessibility.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLabel>
 
 #include "ui/widgets.h"
@@ -50,11 +52,41 @@ private:
     QString caption() const { return static_cast<QLabel*>(widget())->text(); }
 };
 
+// Pressed from a screen reader, a button clicks once the reader has had its
+// answer: a button that opens a modal window would otherwise keep the reader
+// waiting until that window closes.
+class AccessibleButton : public QAccessibleWidget {
+public:
+    explicit AccessibleButton(QAbstractButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) return button()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& action) override
+    {
+        // A window under a modal one takes no input, from a reader either.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != button()->window()) return;
+        if (action == pressAction() && button()->isEnabled())
+            QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
+    }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
 }  // namespace
 
-QAccessibleInterface* accessible_label(const QString&, QObject* object)
+QAccessibleInterface* accessible_control(const QString&, QObject* object)
 {
     if (auto* label = dynamic_cast<LabelWidget*>(object)) return new AccessibleLabel(label);
+    if (dynamic_cast<OwnedWidget*>(object))
+        if (auto* button = qobject_cast<QAbstractButton*>(object)) return new AccessibleButton(button);
     return nullptr;
 }
 

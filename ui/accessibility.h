@@ -8,8 +8,8 @@ class QString;
 
 namespace ui {
 
-// Labels are found by their French name and read through their text: the
-// caption they show.
-QAccessibleInterface* accessible_label(const QString& class_name, QObject* object);
+// Labels are found by their French name and read through their text, the
+// caption they show; buttons are pressed without keeping the reader waiting.
+QAccessibleInterface* accessible_control(const QString& class_name, QObject* object);
 
 }  // namespace ui

@@ -56,7 +56,7 @@ Application::Application(int& argc, char** argv)
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
     impl_->app.installEventFilter(&impl_->key_preview);
-    QAccessible::installFactory(accessible_label);
+    QAccessible::installFactory(accessible_control);
 }
 
 Application::~Application()

@@ -307,7 +307,7 @@ void Menu::connect_opening()
 }
 
 MenuEntry::MenuEntry(Menu& parent, const Design& design)
-    : action_(menu_of(parent)->addAction(design.caption)), checked_(false), name_(design.name)
+    : form_(parent.form()), action_(menu_of(parent)->addAction(design.caption)), checked_(false), name_(design.name)
 {
     parent.form().adopt(*this);
     setChecked(design.checked);
@@ -315,7 +315,14 @@ MenuEntry::MenuEntry(Menu& parent, const Design& design)
     QObject::connect(action_, &QAction::triggered, action_, [this] {
         // Choosing an entry does not tick it: only the handler does.
         action_->setChecked(checked_);
-        dispatch(onClick);
+        // The handler runs once the menu has closed, so that a screen reader
+        // that chose the entry is not kept waiting by a modal window it opens.
+        QMetaObject::invokeMethod(
+            action_,
+            [this] {
+                if (!form_.discarded()) dispatch(onClick);
+            },
+            Qt::QueuedConnection);
     });
 }
 

@@ -242,6 +242,7 @@ public:
 
 private:
     friend QAction* action_of(const MenuEntry&);
+    Form& form_;
     QAction* action_;
     bool checked_;
     QString name_;

@@ -217,6 +217,7 @@ void choose(MenuEntry& entry)
     for (QMenu* menu : path) menu->popup(QPoint(0, 0));
     for (auto it = path.rbegin(); it != path.rend(); ++it) (*it)->hide();
     action->trigger();  // does nothing on a disabled entry
+    QCoreApplication::sendPostedEvents(action, QEvent::MetaCall);
 }
 
 void open_and_close(Menu& menu)
