@@ -23,7 +23,10 @@ void apply_font(QWidget& widget, const Font& font)
     }
     if (font.points > 0) qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
-    widget.setFont(qfont);
+    // Setting the font a widget already inherits costs a round of change
+    // events for nothing; a container's font never changes after its controls
+    // are made, so inheriting it is the same.
+    if (qfont != widget.font()) widget.setFont(qfont);
 }
 
 Qt::Alignment alignment(Align align)
@@ -110,7 +113,9 @@ void Control::set_back_color(Color color)
     const QColor shown = screen_color(color, QApplication::palette());
     palette.setColor(widget_->backgroundRole(), shown);
     if (widget_->backgroundRole() != QPalette::Base) palette.setColor(QPalette::Window, shown);
-    widget_->setPalette(palette);
+    // Most controls keep the colour they inherit: no palette of their own
+    // then, which spares every window a palette change per control.
+    if (palette != widget_->palette()) widget_->setPalette(palette);
 }
 
 void Control::set_left(int twips)
