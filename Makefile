@@ -1,8 +1,9 @@
 # The two commands of the README; both install what is missing first.
 BUILD ?= build
 JOBS ?= 2
+CMAKE_ARGS ?=
 
-.PHONY: run test build deps clean soak sanitize
+.PHONY: run test build deps clean soak sanitize package
 
 # make soak [ACTIONS=n] [SEED=s]: the random pupil, at length.
 ACTIONS ?= 1000000
@@ -15,7 +16,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
 deps:
@@ -26,10 +27,14 @@ soak: build
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTIBALOU_SANITIZE=ON >/dev/null
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTIBALOU_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@sh scripts/install-deps.sh package
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD) build-sanitize

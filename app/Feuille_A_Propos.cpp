@@ -1,6 +1,7 @@
 #include "app/Feuille_A_Propos.h"
 
 #include "app/images.h"
+#include "ui/keys.h"
 
 namespace {
 
@@ -25,4 +26,22 @@ FeuilleAPropos::FeuilleAPropos()
 {
     Command1.onClick = Feuille_A_Propos_Command1_Click;
     setTabOrder(Command1);
+}
+
+namespace {
+constexpr std::int16_t ctrl_alt = ui::ctrl_mask | ui::alt_mask;
+bool m_enfonce_avec_ctrl_alt = false;
+}  // namespace
+
+void raccourci_a_propos_enfonce(std::int16_t KeyCode, std::int16_t Shift)
+{
+    if (KeyCode == ui::key_M) m_enfonce_avec_ctrl_alt = Shift == ctrl_alt;
+}
+
+void raccourci_a_propos_relache(std::int16_t KeyCode, std::int16_t Shift, ui::FormSlotBase& fenetre)
+{
+    if (KeyCode != ui::key_M) return;
+    const bool accord = Shift == ctrl_alt || m_enfonce_avec_ctrl_alt;
+    m_enfonce_avec_ctrl_alt = false;
+    if (accord) Feuille_A_Propos.showModal(fenetre);
 }

@@ -3,6 +3,7 @@
 #include "addition/Feuille_addition.h"
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
+#include "division/Feuille_division.h"
 #include "multiplication/Feuille_principale.h"
 
 namespace {
@@ -10,6 +11,11 @@ namespace {
 void Feuille_Tibalou_Command3_Click()
 {
     Feuille_Tibalou->fr_hello.setVisible(false);
+}
+
+void Feuille_Tibalou_Command1_Click()
+{
+    Feuille_division.showModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command2_Click()
@@ -69,6 +75,7 @@ FeuilleTibalou::FeuilleTibalou()
                           .height = 735})
 {
     Command3.onClick = Feuille_Tibalou_Command3_Click;
+    Command1.onClick = Feuille_Tibalou_Command1_Click;
     Command2.onClick = Feuille_Tibalou_Command2_Click;
     Command4.onClick = Feuille_Tibalou_Command4_Click;
     Command5.onClick = Feuille_Tibalou_Command5_Click;

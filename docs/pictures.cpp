@@ -8,6 +8,7 @@
 
 #include "addition/Feuille_addition.h"
 #include "app/Feuille_Tibalou.h"
+#include "division/Feuille_division.h"
 #include "dialogs/Feuille_score.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "multiplication/Feuille_principale.h"
@@ -81,6 +82,27 @@ void multiplication()
     click(Feuille_score->Command1);
 }
 
+// 1234 ÷ 5 with a wrong last remainder, then the help panel trying 2 × 5.
+void division()
+{
+    when_modal([] {
+        auto& w = Feuille_division();
+        repondre_au_dialogue("1234", "5");
+        choose(w.mnu_choix_perso);
+        click(w.Txt_quotient(0));
+        keypad("22343465", w.Command2);
+        click(w.cde_verifier);
+        picture(Feuille_division, "division");
+        choose(w.mnu_affich_aide);
+        click(w.Fr_aide_txt_chiffre);
+        keypad("2", w.Command2);
+        picture(Feuille_division, "division-aide");
+        click(w.Command2);
+    });
+    click(Feuille_Tibalou->Command1);
+    click(Feuille_score->Command1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -99,5 +121,6 @@ int main(int argc, char** argv)
     picture(Feuille_Tibalou, "menu");
     addition();
     multiplication();
+    division();
     return failures == 0 ? 0 : 1;
 }

@@ -93,22 +93,14 @@ void Feuille_principale_mnu_verifier_Click()
     verifier_multiplication();
 }
 
-constexpr std::int16_t ctrl_alt = ui::ctrl_mask | ui::alt_mask;
-bool m_enfonce_avec_ctrl_alt = false;
-
-// Ctrl and Alt are often let go a moment before the M: the chord also counts
-// when the M went down with exactly Ctrl and Alt held.
 void Feuille_principale_Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
 {
-    if (KeyCode == ui::key_M) m_enfonce_avec_ctrl_alt = Shift == ctrl_alt;
+    raccourci_a_propos_enfonce(KeyCode, Shift);
 }
 
 void Feuille_principale_Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift)
 {
-    if (KeyCode != ui::key_M) return;
-    const bool accord = Shift == ctrl_alt || m_enfonce_avec_ctrl_alt;
-    m_enfonce_avec_ctrl_alt = false;
-    if (accord) Feuille_A_Propos.showModal(Feuille_principale);
+    raccourci_a_propos_relache(KeyCode, Shift, Feuille_principale);
 }
 
 void Feuille_principale_cde_quitter_Click()

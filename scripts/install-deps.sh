@@ -1,9 +1,21 @@
 #!/bin/sh
-# Installs the Debian packages that building, testing and running need.
+# Installs the Debian packages that building, testing and running need, and
+# those of the extra tasks named as arguments:
+#   package   the Debian package and the checks of its desktop files
+#   pictures  the virtual X server that the pictures are rendered on
+#   clang     the second compiler the code must build with, warning-free
 # Quiet and quick when everything is there already.
 set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
+for task in "$@"; do
+    case $task in
+        package) packages="$packages dpkg-dev file desktop-file-utils appstream" ;;
+        pictures) packages="$packages xvfb xauth" ;;
+        clang) packages="$packages clang" ;;
+        *) echo "install-deps: unknown task $task" >&2; exit 2 ;;
+    esac
+done
 
 missing=""
 for package in $packages; do

@@ -5,7 +5,7 @@ set -eu
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
 
-command -v Xvfb >/dev/null || { echo "Installing xvfb"; apt-get install -y -qq xvfb >/dev/null; }
+sh scripts/install-deps.sh pictures
 cmake -S . -B "$BUILD" >/dev/null
 cmake --build "$BUILD" --target pictures -j 2 >/dev/null
 

@@ -119,6 +119,31 @@ private slots:
         dans_la_fenetre(Feuille_Tibalou->Command4, [] { QCOMPARE(Feuille_addition->signe.Caption(), QString("+")); });
     }
 
+    // The unload handler runs the quit sequence, which unloads the window:
+    // whichever way the window is closed, one unload, one score window.
+    void la_sortie_ne_se_fait_qu_une_fois()
+    {
+        for (const bool case_de_fermeture : {false, true}) {
+            int dechargements = 0;
+            dans_la_fenetre(Feuille_Tibalou->Command4, [&] {
+                FeuilleAddition& f = Feuille_addition();
+                const auto decharger = f.onUnload;
+                f.onUnload = [&dechargements, decharger] {
+                    ++dechargements;
+                    decharger();
+                };
+                if (case_de_fermeture)
+                    close_box(Feuille_addition);
+                else
+                    click(f.Command1);
+            });
+            QCOMPARE(dechargements, 1);
+            QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
+            QCOMPARE(ui::runtime_error_count(), 0);
+            Feuille_score.unload();
+        }
+    }
+
     void problemes_tires_par_les_options()
     {
         struct Cas { bool moins; std::int16_t long1, long2; std::vector<double> suite; int tirages; const char* vu; };

@@ -173,7 +173,10 @@ private slots:
             mettre_a_jour_totaux();
             QCOMPARE(score_pourcent, c.rate);
         }
-        // Nothing examined: the rate keeps its value.
+    }
+
+    void the_rate_keeps_its_value_when_nothing_was_examined()
+    {
         set_totals(0, 0);
         score_pourcent = 42;
         justes_essai = 0;

@@ -6,6 +6,7 @@
 // A failure prints the seed and the action index, which replay it exactly.
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
 #include <chrono>
@@ -16,10 +17,12 @@
 
 #include "addition/Feuille_addition.h"
 #include "app/Feuille_Tibalou.h"
+#include "division/Feuille_division.h"
 #include "multiplication/Feuille_principale.h"
 #include "multiplication/Module2.h"
 #include "common/score.h"
 #include "ui/application.h"
+#include "ui/numbers.h"
 #include "ui/random.h"
 #include "ui/testing.h"
 
@@ -37,6 +40,15 @@ public:
 private:
     std::mt19937_64 engine_;
 };
+
+long peak_resident_kb()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
 
 struct Failure {
     QString what;
@@ -63,6 +75,7 @@ public:
                     "%ld actions in modal windows, %ld counted checks, %d run-time errors\n",
                     static_cast<unsigned long long>(seed_), done_, seconds, done_ / std::max(seconds, 1e-9),
                     runs_, in_modal_, counted_checks_, ui::runtime_error_count());
+        std::printf("  peak resident memory %ld kB\n", peak_resident_kb());
         for (const auto& [window, count] : per_window_) std::printf("  %-20s %ld actions\n", qPrintable(window), count);
         std::printf("%d passed, %d failed\n", failed_ ? 0 : 1, failed_ ? 1 : 0);
         return failed_ ? 1 : 0;
@@ -203,6 +216,39 @@ private:
         }
         if (Feuille_addition.loaded()) check_addition(Feuille_addition());
         if (Feuille_principale.loaded()) check_multiplication(Feuille_principale());
+        if (Feuille_division.loaded()) check_division(Feuille_division());
+    }
+
+    // The quotient and the partial remainders expected, from the numbers shown.
+    static void check_division(FeuilleDivision& w)
+    {
+        QString dividend_text, divisor_text;
+        for (int c = 4; c >= 0; --c) dividend_text += w.Et_dividende(c).Caption();
+        for (int p = 0; p < 5; ++p) divisor_text += w.Et_diviseur(p).Caption();
+        const long long dividend = dividend_text.toLongLong();
+        const long long divisor = divisor_text.toLongLong();
+        if (divisor <= 0) throw Failure{"the division shows the divisor \"" + divisor_text + "\""};
+        const long long q = dividend / divisor;
+        const int nq = digits(q);
+        const QString quotient_text = QString::number(q);
+        long long taken = 0;
+        for (int p = 0; p < 5; ++p) {
+            if (w.Txt_quotient(p).Visible() != (p < nq)) throw Failure{QString("quotient box %1 shown wrongly").arg(p)};
+            if (p >= nq) continue;
+            if (w.Et_quotient(p).Caption() != quotient_text[p])
+                throw Failure{QString("quotient box %1 expects %2").arg(p).arg(w.Et_quotient(p).Caption())};
+            taken = taken * 10 + quotient_text[p].digitValue();
+            long long power = 1;
+            for (int i = p + 1; i < nq; ++i) power *= 10;
+            long long rest = dividend - taken * divisor * power;
+            for (int k = 0; k < 5; ++k, rest /= 10)
+                if (w.Et_reste(10 * p + k).Caption() != QString::number(rest % 10))
+                    throw Failure{QString("remainder box %1 expects %2").arg(10 * p + k).arg(w.Et_reste(10 * p + k).Caption())};
+        }
+        const QString product = w.Fr_aide_résultat.Caption();
+        if (!product.isEmpty() && product.toLongLong() != static_cast<long long>(
+                                                             ui::numeric_value(w.Fr_aide_txt_chiffre.Text())) * divisor)
+            throw Failure{"the help panel shows " + product};
     }
 
     // A number from its digit labels, index 0 the units.

@@ -297,13 +297,15 @@ private slots:
         QCOMPARE(events.size(), 2);
     }
 
-    void focus_on_a_hidden_control_stays_where_it_is()
+    void focus_asked_for_a_hidden_box_or_button_stays_where_it_is()
     {
         auto& f = Fenetre_essai();
         f.boite.setFocus();
         f.cases(2).setVisible(false);
         events.clear();
         f.cases(2).setFocus();
+        f.bouton.setVisible(false);
+        f.bouton.setFocus();
         f.cadre.setVisible(false);
         f.dans_cadre.setFocus();
         QVERIFY(events.empty());
