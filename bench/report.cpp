@@ -38,8 +38,9 @@ namespace {
 QString number(double value)
 {
     if (std::isnan(value)) return QStringLiteral("?");
-    const double size = std::abs(value);
-    return QString::number(value, 'f', size < 10 ? 3 : size < 1000 ? 1 : 0);
+    // Three significant digits, never in exponent form.
+    const int magnitude = value == 0 ? 0 : static_cast<int>(std::floor(std::log10(std::abs(value))));
+    return QString::number(value, 'f', std::max(0, 2 - magnitude));
 }
 
 QString with_unit(double value, const QString& unit)
@@ -64,18 +65,20 @@ QString table(const std::vector<Figure>& figures)
                         figure.ratio() ? QString::number(*figure.ratio(), 'f', 2) : QString(), goal,
                         figure.goal ? (figure.met() ? QStringLiteral("PASS") : QStringLiteral("MISS")) : QString()});
     }
+    // A column with nothing in it under its heading is left out.
     std::vector<qsizetype> widths(heading.size(), 0);
-    for (const QStringList& row : rows)
-        for (qsizetype c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        for (qsizetype c = 0; c < heading.size(); ++c) widths[c] = std::max(widths[c], rows[r][c].size());
     QString text;
     for (const QStringList& row : rows) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c) {
+        QStringList cells;
+        for (qsizetype c = 0; c < heading.size(); ++c) {
+            if (widths[c] == 0) continue;
+            const qsizetype width = std::max(widths[c], heading[c].size());
             // Text left, figures right.
-            const QString cell = c == 0 ? row[c].leftJustified(widths[c]) : row[c].rightJustified(widths[c]);
-            line += (c ? QStringLiteral("  ") : QString()) + cell;
+            cells << (c == 0 ? row[c].leftJustified(width) : row[c].rightJustified(width));
         }
-        text += line.trimmed() + QLatin1Char('\n');
+        text += cells.join(QStringLiteral("  ")).trimmed() + QLatin1Char('\n');
     }
     return text;
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QWidget>
@@ -55,10 +56,13 @@ int run_started(int& argc, char** argv)
         const Clock::time_point painted = show_and_wait_painted(*window, [] { Feuille_Tibalou.show(); });
         return report(painted, window->size());
     }
-    if (mode == QLatin1String("bare") && argc > 3) {
+    const bool with_text = mode == QLatin1String("bare-text");
+    if ((mode == QLatin1String("bare") || with_text) && argc > 3) {
         QApplication application(argc, argv);
         QWidget window;
         window.resize(parse_size(QString::fromLocal8Bit(argv[3])));
+        // A single word is enough to bring up the font system.
+        if (with_text) new QLabel(QStringLiteral("Tibalou"), &window);
         const Clock::time_point painted = show_and_wait_painted(window, [&window] { window.show(); });
         return report(painted, window.size());
     }

@@ -5,7 +5,8 @@
 
 // Start-up: whole processes, this program started again with a mode argument.
 
-// In the started process: `bench --start tibalou` or `bench --start bare WIDTHxHEIGHT`.
+// In the started process: `bench --start tibalou`, or `bench --start bare WIDTHxHEIGHT`
+// (an empty window) or `bench --start bare-text WIDTHxHEIGHT` (one word in it).
 // Shows the window, waits for its first paint, prints what the parent reads.
 int run_started(int& argc, char** argv);
 

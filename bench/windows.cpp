@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QWidget>
+#include <cstdio>
 
 #include "addition/Feuille_addition.h"
 #include "addition/Module3.h"
@@ -9,6 +10,8 @@
 #include "bench/bare.h"
 #include "bench/paint.h"
 #include "dialogs/Feuille_score.h"
+#include "division/Feuille_division.h"
+#include "division/Module1.h"
 #include "multiplication/Feuille_principale.h"
 #include "multiplication/Module2.h"
 #include "ui/testing.h"
@@ -29,6 +32,7 @@ const std::vector<Opening>& openings()
         {"Addition", Feuille_addition, &FeuilleTibalou::Command4},
         {"Soustraction", Feuille_addition, &FeuilleTibalou::Command5},
         {"Multiplication", Feuille_principale, &FeuilleTibalou::Command2},
+        {"Division", Feuille_division, &FeuilleTibalou::Command1},
     };
     return list;
 }
@@ -39,7 +43,7 @@ struct Exercise {
     void (*largest)();  // the options of its largest problem, once loaded
     void (*set_up)();
     void (*check)();
-    ui::Button& (*next_problem)();
+    void (*next_problem)();  // as the pupil asks for it, ending with the focus in the first box
 };
 
 const std::vector<Exercise>& exercises()
@@ -50,15 +54,25 @@ const std::vector<Exercise>& exercises()
              option_long1 = 6;
              option_long2 = 6;
          },
-         nouvelle_addition, verifier_addition, []() -> ui::Button& { return Feuille_addition->Command2; }},
+         nouvelle_addition, verifier_addition, [] { click(Feuille_addition->Command2); }},
         // Never five digits by five.
         {openings()[2],
          [] {
              option_facteur1 = 5;
              option_facteur2 = 4;
          },
-         nouvelle_multiplication, verifier_multiplication,
-         []() -> ui::Button& { return Feuille_principale->cde_commencer; }},
+         nouvelle_multiplication, verifier_multiplication, [] { click(Feuille_principale->cde_commencer); }},
+        // Five quotient digits and as many remainder rows.
+        {openings()[3],
+         [] {
+             nb_chiffres_dividende = 5;
+             nb_chiffres_diviseur = 1;
+         },
+         nouvelle_division, verifier_division,
+         [] {
+             click(Feuille_division->Command1);
+             click(Feuille_division->cde_GO);
+         }},
     };
     return list;
 }
@@ -106,7 +120,7 @@ std::vector<double> keypad_samples(const Exercise& exercise, int digits)
             auto* box = dynamic_cast<ui::TextBox*>(form.focused());
             if (!box) {
                 ++misses;
-                click(exercise.next_problem());
+                exercise.next_problem();
                 // The new problem is painted before the next digit is timed.
                 QCoreApplication::sendPostedEvents();
                 continue;
@@ -156,6 +170,9 @@ std::vector<Figure> keypad_figures(int digits)
     std::vector<Figure> figures;
     for (const Exercise& exercise : exercises()) {
         const auto samples = keypad_samples(exercise, digits);
+        if (static_cast<int>(samples.size()) < digits)
+            std::fprintf(stderr, "bench: the focus left the boxes of the %s after %zu digits\n",
+                         qPrintable(exercise.opening.name), samples.size());
         const QString what = QStringLiteral("Keypad digit, %1, ").arg(exercise.opening.name);
         figures.push_back({what + "median", "ms", median(samples), {}, 1.0});
         figures.push_back({what + "99th percentile", "ms", percentile(samples, 0.99), {}, 1.0});
