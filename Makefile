@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: run test build deps clean soak sanitize package
+.PHONY: run test build deps clean soak sanitize package bench
 
 # make soak [ACTIONS=n] [SEED=s]: the random pupil, at length.
 ACTIONS ?= 1000000
@@ -31,6 +31,12 @@ sanitize: deps
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+# Speed and memory against bare Qt Widgets, measured in one run.
+bench: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	cmake --build $(BUILD) --target bench -j $(JOBS)
+	$(BUILD)/bench/bench
 
 package: build
 	@sh scripts/install-deps.sh package

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QTest>
+#include <QWidget>
 #include <optional>
 
 #include "tests/test_main.h"
@@ -89,6 +90,28 @@ public:
 
 ui::FormSlot<FenetreModale> Fenetre_modale;
 
+// A yellow frame in a bold face, and controls in it that keep their own look.
+class FenetreCadre : public ui::Form {
+public:
+    FenetreCadre()
+        : ui::Form({.name = "Fenetre_cadre", .caption = "Cadre", .width = 3000, .height = 2000}),
+          cadre(*this, {.name = "cadre", .caption = "Aide", .left = 120, .top = 120, .width = 2500, .height = 1500,
+                        .back_color = ui::yellow, .font = {"", 12, true}}),
+          ordinaire(cadre, {.name = "ordinaire", .caption = "1", .left = 120, .top = 400, .width = 375, .height = 375,
+                             .align = ui::Align::center}),
+          jaune(cadre, {.name = "jaune", .caption = "2", .left = 720, .top = 400, .width = 375, .height = 375,
+                        .back_color = ui::yellow, .align = ui::Align::center, .font = {"", 12, true}}),
+          boite(cadre, {.name = "boite", .left = 1320, .top = 400, .width = 375, .height = 375})
+    {
+    }
+    ui::Frame cadre;
+    ui::Label ordinaire;
+    ui::Label jaune;
+    ui::TextBox boite;
+};
+
+ui::FormSlot<FenetreCadre> Fenetre_cadre;
+
 }  // namespace
 
 class UiTest : public QObject {
@@ -123,6 +146,25 @@ private slots:
         const QColor base = QGuiApplication::palette().color(QPalette::Base);
         QCOMPARE(ui::testing::painted_color(boite),
                  static_cast<ui::Color>(base.red() | base.green() << 8 | base.blue() << 16));
+    }
+
+    void controls_in_a_frame_keep_their_own_colour_and_face()
+    {
+        Fenetre_cadre.show();
+        auto& f = Fenetre_cadre();
+        const QColor face = QGuiApplication::palette().color(QPalette::Button);
+        QCOMPARE(ui::testing::painted_color(f.ordinaire),
+                 static_cast<ui::Color>(face.red() | face.green() << 8 | face.blue() << 16));
+        QVERIFY(!ui::testing::widget(f.ordinaire)->font().bold());
+        QCOMPARE(ui::testing::painted_color(f.jaune), ui::yellow);
+        QVERIFY(ui::testing::widget(f.jaune)->font().bold());
+        const QColor base = QGuiApplication::palette().color(QPalette::Base);
+        const auto white = static_cast<ui::Color>(base.red() | base.green() << 8 | base.blue() << 16);
+        QCOMPARE(ui::testing::painted_color(f.boite), white);
+        f.boite.setBackColor(ui::yellow);
+        f.boite.setBackColor(ui::system_window_background);
+        QCOMPARE(ui::testing::painted_color(f.boite), white);
+        Fenetre_cadre.unload();
     }
 
     void visible_reads_back_what_was_written_even_while_the_window_is_hidden()

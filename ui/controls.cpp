@@ -23,7 +23,18 @@ void apply_font(QWidget& widget, const Font& font)
     }
     if (font.points > 0) qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
-    widget.setFont(qfont);
+    // Setting the font a widget already inherits costs a round of change
+    // events for nothing; a container's font never changes after its controls
+    // are made, so inheriting it is the same.
+    if (qfont != widget.font()) widget.setFont(qfont);
+}
+
+// What the pupil sees of a colour role: controls are never disabled, so
+// only the active and inactive colours count.
+bool shows(const QWidget& widget, QPalette::ColorRole role, const QColor& colour)
+{
+    const QPalette& palette = widget.palette();
+    return palette.color(QPalette::Active, role) == colour && palette.color(QPalette::Inactive, role) == colour;
 }
 
 Qt::Alignment alignment(Align align)
@@ -106,10 +117,15 @@ void Control::set_visible(bool visible)
 void Control::set_back_color(Color color)
 {
     back_color_ = color;
-    QPalette palette = widget_->palette();
     const QColor shown = screen_color(color, QApplication::palette());
-    palette.setColor(widget_->backgroundRole(), shown);
-    if (widget_->backgroundRole() != QPalette::Base) palette.setColor(QPalette::Window, shown);
+    const QPalette::ColorRole role = widget_->backgroundRole();
+    const bool window_too = role != QPalette::Base;
+    // Most controls keep the colour they inherit: no palette of their own
+    // then, which spares every window a palette change per control.
+    if (shows(*widget_, role, shown) && (!window_too || shows(*widget_, QPalette::Window, shown))) return;
+    QPalette palette = widget_->palette();
+    palette.setColor(role, shown);
+    if (window_too) palette.setColor(QPalette::Window, shown);
     widget_->setPalette(palette);
 }
 

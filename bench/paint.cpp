@@ -1,0 +1,48 @@
+#include "bench/paint.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <QWidget>
+
+double milliseconds(Clock::duration duration)
+{
+    return std::chrono::duration<double, std::milli>(duration).count();
+}
+
+FirstPaint::FirstPaint(std::function<bool(QWidget*)> is_target, std::function<void(Clock::time_point)> painted)
+    : is_target_(std::move(is_target)), painted_(std::move(painted))
+{
+    qApp->installEventFilter(this);
+}
+
+FirstPaint::~FirstPaint()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool FirstPaint::eventFilter(QObject* receiver, QEvent* event)
+{
+    if (seen_ || event->type() != QEvent::Paint) return false;
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget || !is_target_(widget->window())) return false;
+    seen_ = true;
+    // A whole window is painted in one pass, inside the event being handled:
+    // a queued call runs once it is over.
+    QTimer::singleShot(0, this, [this] { painted_(Clock::now()); });
+    return false;
+}
+
+Clock::time_point show_and_wait_painted(QWidget& window, const std::function<void()>& show)
+{
+    QEventLoop loop;
+    Clock::time_point at;
+    FirstPaint watch([&window](QWidget* painted) { return painted == &window; },
+                     [&](Clock::time_point moment) {
+                         at = moment;
+                         loop.quit();
+                     });
+    show();
+    loop.exec();
+    return at;
+}
