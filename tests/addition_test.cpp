@@ -71,17 +71,26 @@ private slots:
         Feuille_score.unload();
     }
 
-    void chaque_bouton_ouvre_la_fenetre_et_chaque_sortie_montre_le_score()
+    // "Vérifier" still hidden before the first start: the leftmost box keeps the focus.
+    void avant_le_premier_depart_la_case_de_gauche_garde_le_focus()
     {
         dans_la_fenetre(Feuille_Tibalou->Command4, [] {
             FeuilleAddition& f = Feuille_addition();
             QVERIFY(f.signe.Caption() == "+" && !visible(f.Command3) && has_keyboard_focus(f.Command2));
             QCOMPARE(accessible_name(case_resultat(6)) + ", " + accessible_name(f.terme2(3)),
                      QString("Chiffre des millions du résultat, Chiffre des unités de mille du deuxième terme"));
-            // "Vérifier" still hidden: the leftmost box keeps the focus.
             click(case_resultat(6));
             keypad_digit(case_resultat(6), 4);
             QVERIFY(has_keyboard_focus(case_resultat(6)));
+        });
+    }
+
+    // "Quitter" and the close box: one unload each (dans_la_fenetre counts
+    // them), one score window, back to the main menu.
+    void une_seule_sortie_quelle_que_soit_la_fermeture()
+    {
+        dans_la_fenetre(Feuille_Tibalou->Command4, [] {
+            FeuilleAddition& f = Feuille_addition();
             choose(f.mnu_long1(3));
             click(f.Command1);
             QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
