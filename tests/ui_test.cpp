@@ -405,6 +405,23 @@ private slots:
         QCOMPARE(ui::testing::accessible_text(f.boite), QString("42"));
     }
 
+    void a_reader_pressing_a_button_has_its_answer_before_the_click()
+    {
+        auto& bouton = Fenetre_essai->bouton;
+        ui::testing::press_as_a_reader(bouton);
+        QVERIFY(events.empty());  // the reader is answered first
+        QTRY_COMPARE(events, (QStringList{"click"}));
+        // Under a modal window, a press from a reader is ignored like the mouse.
+        ui::testing::when_modal([&bouton] {
+            ui::testing::press_as_a_reader(bouton);
+            QCoreApplication::processEvents();
+            Fenetre_modale.unload();
+        });
+        Fenetre_modale.showModal(Fenetre_essai);
+        QCoreApplication::processEvents();
+        QCOMPARE(events, (QStringList{"click"}));
+    }
+
     void number_conversions()
     {
         QCOMPARE(ui::numeric_value("05"), 5.0);

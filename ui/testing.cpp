@@ -236,6 +236,13 @@ void open_and_close(Menu& menu)
     QApplication::processEvents();
 }
 
+void press_as_a_reader(Button& button)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget(button));
+    if (accessible && accessible->actionInterface())
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
 void close_box(FormSlotBase& slot)
 {
     window(slot)->close();

@@ -55,6 +55,7 @@ void key_to_focus(Form& form, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt:
 void choose(MenuEntry& entry);             // opens its menu and clicks the entry
 void open_and_close(Menu& menu);           // from the menu bar, then Escape
 void close_box(FormSlotBase& slot);        // the title bar's close box
+void press_as_a_reader(Button& button);    // the accessibility interface's press action
 
 // After a test has ended the program, the next one starts it again.
 void forget_program_end();
