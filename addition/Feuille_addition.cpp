@@ -3,6 +3,9 @@
 #include "addition/Module3.h"
 #include "app/images.h"
 #include "common/choix_perso.h"
+#include "common/colonnes.h"
+#include "common/jugement.h"
+#include "common/options.h"
 #include "common/score.h"
 #include "ui/keys.h"
 #include "ui/numbers.h"
@@ -36,13 +39,6 @@ void Feuille_addition_Command1_Click()
 void Feuille_addition_Form_Unload()
 {
     Feuille_addition_Command1_Click();
-}
-
-// One tick per list: the entry chosen.
-void cocher_seul(ui::ControlArray<ui::MenuEntry>& liste, std::int16_t Index)
-{
-    for (auto i : liste.indices()) liste(i).setChecked(false);
-    liste(Index).setChecked(true);
 }
 
 void Feuille_addition_mnu_long1_Click(std::int16_t Index)
@@ -81,8 +77,7 @@ void Feuille_addition_txt_résultat_KeyPress(std::int16_t, std::int16_t& KeyAsci
 void Feuille_addition_txt_résultat_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
     // A checked box keeps the focus, so that a correction can be typed in it.
-    const ui::Color couleur = Feuille_addition->txt_résultat(Index).BackColor();
-    if (ui::touche_pave_chiffre(KeyCode) && couleur != ui::red && couleur != ui::green)
+    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_addition->txt_résultat(Index)))
         passer_case_suivante(Index);
 }
 
@@ -90,9 +85,6 @@ constexpr int colonne_unites = 4560;
 constexpr int pas_colonne = 480;
 constexpr int cote_case = 375;
 const ui::Font police_chiffres{"MS Sans Serif", 13.5, false};
-
-const char* const rangs[] = {"unités",           "dizaines",           "centaines", "unités de mille",
-                             "dizaines de mille", "centaines de mille", "millions"};
 
 ui::Design case_chiffre(const char* nom, std::int16_t k, int top, const char* ligne)
 {
@@ -104,14 +96,7 @@ ui::Design case_chiffre(const char* nom, std::int16_t k, int top, const char* li
             .height = cote_case,
             .align = ui::Align::center,
             .font = police_chiffres,
-            .accessible_name = QString("Chiffre des %1 %2").arg(rangs[k], ligne)};
-}
-
-ui::Design choix_longueur(const char* nom, std::int16_t i)
-{
-    return {.name = QString("%1(%2)").arg(nom).arg(i),
-            .caption = i == 1 ? QString("quelconque") : QString("%1 chiffres").arg(i),
-            .checked = i == 1};
+            .accessible_name = QString("Chiffre des %1 %2").arg(nom_de_colonne(k), ligne)};
 }
 
 ui::Design bouton(const char* nom, const char* legende, int left, bool visible = true)
@@ -144,9 +129,11 @@ FeuilleAddition::FeuilleAddition()
       Command1(*this, bouton("Command1", "Quitter", 4200)),
       mnu_add_options(*this, {.name = "mnu_add_options", .caption = "Options"}),
       mnu_prem_term(mnu_add_options, {.name = "mnu_prem_term", .caption = "Nb de chiffres du 1° terme"}),
-      mnu_long1(mnu_prem_term, ui::indices(1, 6), [](std::int16_t i) { return choix_longueur("mnu_long1", i); }),
+      mnu_long1(mnu_prem_term, ui::indices(1, 6),
+                [](std::int16_t i) { return entree_nombre_de_chiffres("mnu_long1", i); }),
       mnu_deux_term(mnu_add_options, {.name = "mnu_deux_term", .caption = "Nb de chiffres du 2° terme"}),
-      mnu_long2(mnu_deux_term, ui::indices(1, 6), [](std::int16_t i) { return choix_longueur("mnu_long2", i); }),
+      mnu_long2(mnu_deux_term, ui::indices(1, 6),
+                [](std::int16_t i) { return entree_nombre_de_chiffres("mnu_long2", i); }),
       mnu_choix_termes(mnu_add_options, {.name = "mnu_choix_termes", .caption = "Choisir les deux termes"})
 {
     onLoad = Feuille_addition_Form_Load;

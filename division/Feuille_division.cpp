@@ -2,6 +2,8 @@
 
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
+#include "common/colonnes.h"
+#include "common/jugement.h"
 #include "common/score.h"
 #include "division/Module1.h"
 #include "ui/keys.h"
@@ -77,19 +79,16 @@ void Feuille_division_Txt_KeyPress(std::int16_t, std::int16_t& KeyAscii)
 }
 
 // A keypad digit moves on, unless the box has been judged already.
-bool avance(const ui::TextBox& box, std::int16_t KeyCode)
-{
-    return ui::touche_pave_chiffre(KeyCode) && box.BackColor() != ui::green && box.BackColor() != ui::red;
-}
-
 void Feuille_division_Txt_quotient_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
-    if (avance(Feuille_division->Txt_quotient(Index), KeyCode)) avancer_apres_quotient(Index);
+    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_division->Txt_quotient(Index)))
+        avancer_apres_quotient(Index);
 }
 
 void Feuille_division_Txt_reste_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
-    if (avance(Feuille_division->Txt_reste(Index), KeyCode)) avancer_apres_reste(Index);
+    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_division->Txt_reste(Index)))
+        avancer_apres_reste(Index);
 }
 
 void Feuille_division_mnu_options_Click()
@@ -140,7 +139,6 @@ void Feuille_division_Fr_aide_txt_chiffre_KeyUp(std::int16_t KeyCode, std::int16
 
 const ui::Font chiffres{"MS Sans Serif", 13.5, false};
 const ui::Color vert_clair = 0x00C0FFC0;
-const char* const rangs[] = {"unités", "dizaines", "centaines", "milliers", "dizaines de milliers"};
 
 int colonne(int c)
 {
@@ -164,7 +162,7 @@ QString ordinal(int p)
 
 QString ligne_et_rang(int index)
 {
-    return QStringLiteral("ligne %1, chiffre des %2").arg(index / 10 + 1).arg(QString::fromUtf8(rangs[index % 10]));
+    return QStringLiteral("ligne %1, chiffre des %2").arg(index / 10 + 1).arg(nom_de_colonne(index % 10));
 }
 
 ui::Design case_chiffre(const QString& name, int left, int top, const QString& accessible_name, bool visible = true)
@@ -214,7 +212,7 @@ FeuilleDivision::FeuilleDivision()
       Et_dividende(*this, ui::indices(0, 4),
                    [](std::int16_t c) {
                        return case_chiffre(nom("Et_dividende", c), colonne(c), 1320,
-                                           QStringLiteral("Dividende, chiffre des %1").arg(QString::fromUtf8(rangs[c])));
+                                           QStringLiteral("Dividende, chiffre des %1").arg(nom_de_colonne(c)));
                    }),
       Et_diviseur(*this, ui::indices(0, 4),
                   [](std::int16_t p) {

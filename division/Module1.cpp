@@ -5,7 +5,9 @@
 
 #include "common/chiffres.h"
 #include "common/choix_perso.h"
+#include "common/jugement.h"
 #include "common/score.h"
+#include "common/tirage.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "division/Feuille_division.h"
 #include "ui/numbers.h"
@@ -44,17 +46,6 @@ std::int16_t nb_chiffres_quotient()
     return nombre_de_chiffres(quotient);
 }
 
-void juger(ui::TextBox& box, bool juste)
-{
-    box.setBackColor(juste ? ui::green : ui::red);
-    // Hidden boxes are painted too, but only what the pupil sees is counted.
-    if (!box.Visible()) return;
-    if (juste)
-        ++justes_essai;
-    else
-        ++fausses_essai;
-}
-
 }  // namespace
 
 // Lay-out
@@ -70,10 +61,8 @@ void calculer_division()
 {
     if (!Feuille_division->mnu_choix_perso.Checked()) {
         ui::randomize();
-        const double bas_dividende = puissance_de_dix(nb_chiffres_dividende - 1);
-        dividende = ui::to_int32(ui::integer_part(bas_dividende + ui::rnd() * 9 * bas_dividende));
-        const double bas_diviseur = puissance_de_dix(nb_chiffres_diviseur - 1);
-        diviseur = ui::to_int32(ui::integer_part(bas_diviseur + bas_diviseur * 9 * ui::rnd()));
+        dividende = nombre_tire(nb_chiffres_dividende);
+        diviseur = nombre_tire(nb_chiffres_diviseur);
     }
     quotient = dividende / diviseur;
 
@@ -255,11 +244,9 @@ void verifier_division()
     const bool premier = F.Txt_quotient(0).BackColor() == ui::system_window_background;
     justes_essai = 0;
     fausses_essai = 0;
-    for (auto i : F.Txt_reste.indices()) {
-        const QString texte = F.Txt_reste(i).Text();
-        juger(F.Txt_reste(i),
-              !texte.isEmpty() && ui::numeric_value(texte) == ui::numeric_value(F.Et_reste(i).Caption()));
-    }
+    // Every box is painted, hidden ones too; only those the pupil sees count.
+    for (auto i : F.Txt_reste.indices())
+        juger(F.Txt_reste(i), chiffre_juste(F.Txt_reste(i), ui::numeric_value(F.Et_reste(i).Caption())));
     // An empty quotient box reads as 0.
     for (auto p : F.Txt_quotient.indices())
         juger(F.Txt_quotient(p),

@@ -2,6 +2,8 @@
 
 #include "app/Feuille_A_Propos.h"
 #include "app/images.h"
+#include "common/colonnes.h"
+#include "common/options.h"
 #include "common/score.h"
 #include "multiplication/Module2.h"
 #include "ui/keys.h"
@@ -129,20 +131,11 @@ void Feuille_principale_mnu_reperage_Click()
 }
 
 const ui::Font chiffre{"MS Sans Serif", 12, true};
-const QString nombres_de_chiffres[] = {"quelconque", "2 chiffres", "3 chiffres", "4 chiffres", "5 chiffres"};
 
 // Left edge of column c, counting leftwards from the units.
 int colonne(int c)
 {
     return 5760 - 480 * c;
-}
-
-QString rang(int c)
-{
-    static const char* const rangs[] = {"unités", "dizaines", "centaines", "milliers", "dizaines de milliers",
-                                        "centaines de milliers", "millions", "dizaines de millions",
-                                        "centaines de millions", "milliards", "dizaines de milliards"};
-    return QString::fromUtf8(rangs[c]);
 }
 
 QString nom(const char* tableau, int index)
@@ -154,7 +147,7 @@ ui::Design chiffre_facteur(const char* tableau, std::int16_t i, int top, const c
 {
     return {.name = nom(tableau, i), .caption = caption, .left = colonne(i), .top = top, .width = 255,
             .height = 375, .visible = false, .align = ui::Align::center, .font = chiffre,
-            .accessible_name = QStringLiteral("Chiffre des %1 du %2 facteur").arg(rang(i), quel)};
+            .accessible_name = QStringLiteral("Chiffre des %1 du %2 facteur").arg(nom_de_colonne(i), quel)};
 }
 
 ui::Design case_produit_partiel(std::int16_t i)
@@ -167,14 +160,15 @@ ui::Design case_produit_partiel(std::int16_t i)
             .align = ui::Align::center, .font = chiffre,
             .accessible_name = QStringLiteral("Produit partiel %1, %2 des %3")
                                    .arg(r + 1)
-                                   .arg(decalage ? QStringLiteral("décalage") : QStringLiteral("chiffre"), rang(c))};
+                                   .arg(decalage ? QStringLiteral("décalage") : QStringLiteral("chiffre"),
+                                        nom_de_colonne(c))};
 }
 
 ui::Design case_produit(std::int16_t i)
 {
     return {.name = nom("Et_produit", i), .left = colonne(i), .top = 4680, .width = 375, .height = 375,
             .visible = false, .align = ui::Align::center, .font = chiffre,
-            .accessible_name = QStringLiteral("Chiffre des %1 du produit").arg(rang(i))};
+            .accessible_name = QStringLiteral("Chiffre des %1 du produit").arg(nom_de_colonne(i))};
 }
 
 ui::Design case_table(std::int16_t i)
@@ -216,16 +210,10 @@ FeuillePrincipale::FeuillePrincipale()
       mnu_reperage(mnu_options, {.name = "mnu_reperage", .caption = "Repérage coloré"}),
       mnu_fact_1(mnu_options, {.name = "mnu_fact_1", .caption = "1er Facteur"}),
       mnu_fact1_chiffre(mnu_fact_1, ui::indices(1, 5),
-                        [](std::int16_t i) {
-                            return ui::Design{.name = nom("mnu_fact1_chiffre", i),
-                                              .caption = nombres_de_chiffres[i - 1], .checked = i == 1};
-                        }),
+                        [](std::int16_t i) { return entree_nombre_de_chiffres("mnu_fact1_chiffre", i); }),
       mnu_fact_2(mnu_options, {.name = "mnu_fact_2", .caption = "2eme Facteur"}),
       mnu_fact2_chiffre(mnu_fact_2, ui::indices(1, 5),
-                        [](std::int16_t i) {
-                            return ui::Design{.name = nom("mnu_fact2_chiffre", i),
-                                              .caption = nombres_de_chiffres[i - 1], .checked = i == 1};
-                        }),
+                        [](std::int16_t i) { return entree_nombre_de_chiffres("mnu_fact2_chiffre", i); }),
       mnu_choisir_facteurs(mnu_options, {.name = "mnu_choisir_facteurs", .caption = "Choisir les facteurs"}),
       mnu_a_propos(*this, {.name = "mnu_a_propos", .caption = "Aide"}),
       mnu_aide(mnu_a_propos, {.name = "mnu_aide", .caption = "Tables"}),

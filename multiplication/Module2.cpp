@@ -1,13 +1,16 @@
 #include "multiplication/Module2.h"
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "common/chiffres.h"
 #include "common/choix_perso.h"
+#include "common/jugement.h"
 #include "common/nb_chiffres.h"
+#include "common/options.h"
+#include "common/saisie.h"
 #include "common/score.h"
+#include "common/tirage.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "multiplication/Feuille_principale.h"
 #include "ui/numbers.h"
@@ -25,58 +28,14 @@ bool reperage = false;
 
 namespace {
 
-// A count fixed by its option, or 2 to 5 digits drawn.
-std::int16_t nombre_de_chiffres_tire(std::int16_t option)
-{
-    return option != 1 ? option : ui::to_int16(ui::integer_part(4 * ui::rnd() + 2));
-}
-
-std::int32_t nombre_tire(std::int16_t chiffres)
-{
-    const double min = std::pow(10.0, chiffres - 1);
-    const double max = std::pow(10.0, chiffres) - 1;
-    return ui::to_int32(ui::integer_part((max - min + 1) * ui::rnd() + min));
-}
-
-std::vector<std::int16_t> chiffres_de(std::int32_t n, std::int16_t combien)
-{
-    std::vector<std::int16_t> chiffres(combien);
-    for (std::int16_t k = 1; k <= combien; ++k) chiffres[k - 1] = extraire_chiffre(n, k);
-    return chiffres;
-}
-
-void montrer_chiffres(ui::ControlArray<ui::Label>& etiquettes, const std::vector<std::int16_t>& chiffres)
-{
-    for (auto i : etiquettes.indices()) {
-        const bool utile = i < static_cast<int>(chiffres.size());
-        if (utile) etiquettes(i).setCaption(ui::decimal_text(chiffres[i]));
-        etiquettes(i).setVisible(utile);
-    }
-}
-
 void choisir_option(std::int16_t& option, ui::ControlArray<ui::MenuEntry>& entrees,
                     ui::MenuEntry& cinq_chiffres_de_l_autre, std::int16_t Index)
 {
     option = Index;
     // Never five digits on both sides.
     cinq_chiffres_de_l_autre.setEnabled(Index != 5);
-    for (auto i : entrees.indices()) entrees(i).setChecked(false);
-    entrees(Index).setChecked(true);
+    cocher_seul(entrees, Index);
     nouvelle_multiplication();
-}
-
-void noter(ui::TextBox& boite, bool juste)
-{
-    boite.setBackColor(juste ? ui::green : ui::red);
-    if (juste)
-        ++justes_essai;
-    else
-        ++fausses_essai;
-}
-
-bool chiffre_juste(const ui::TextBox& boite, std::int16_t attendu)
-{
-    return !boite.Text().isEmpty() && ui::numeric_value(boite.Text()) == attendu;
 }
 
 }  // namespace
@@ -224,11 +183,7 @@ void case_suivante_sommes(std::int16_t Index)
 
 void case_suivante_produit(std::int16_t Index)
 {
-    auto& f = Feuille_principale();
-    if (Index != 10 && f.Et_produit(Index + 1).Visible())
-        f.Et_produit(Index + 1).setFocus();
-    else
-        f.cde_verifier.setFocus();
+    case_suivante_ou(Feuille_principale->Et_produit, Index, Feuille_principale->cde_verifier);
 }
 
 void verifier_multiplication()
@@ -245,13 +200,13 @@ void verifier_multiplication()
         if (!boite.Visible()) continue;
         const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
         if (c >= r)
-            noter(boite, chiffre_juste(boite, extraire_chiffre(produits_partiels[r], c - r + 1)));
+            juger(boite, chiffre_juste(boite, extraire_chiffre(produits_partiels[r], c - r + 1)));
         else
-            noter(boite, ui::numeric_value(boite.Text()) == 0);  // a shift place may stay empty
+            juger(boite, ui::numeric_value(boite.Text()) == 0);  // a shift place may stay empty
     }
     for (int i = 1; i <= nb_chiffres_produit; ++i) {
         auto& boite = f.Et_produit(i - 1);
-        if (boite.Visible()) noter(boite, chiffre_juste(boite, chiffres_produit[i - 1]));
+        if (boite.Visible()) juger(boite, chiffre_juste(boite, chiffres_produit[i - 1]));
     }
     if (premier_essai) mettre_a_jour_totaux();
     f.cde_commencer.setFocus();

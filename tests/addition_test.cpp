@@ -78,7 +78,7 @@ private slots:
             FeuilleAddition& f = Feuille_addition();
             QVERIFY(f.signe.Caption() == "+" && !visible(f.Command3) && has_keyboard_focus(f.Command2));
             QCOMPARE(accessible_name(case_resultat(6)) + ", " + accessible_name(f.terme2(3)),
-                     QString("Chiffre des millions du résultat, Chiffre des unités de mille du deuxième terme"));
+                     QString("Chiffre des millions du résultat, Chiffre des milliers du deuxième terme"));
             click(case_resultat(6));
             keypad_digit(case_resultat(6), 4);
             QVERIFY(has_keyboard_focus(case_resultat(6)));
