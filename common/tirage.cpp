@@ -7,7 +7,8 @@
 
 std::int16_t nombre_de_chiffres_tire(std::int16_t option)
 {
-    return option != 1 ? option : ui::to_int16(ui::integer_part(4 * ui::rnd() + 2));
+    // 4·r is exact, whereas 4·r + 2 rounds up to 6 for the largest r below 1.
+    return option != 1 ? option : ui::to_int16(2 + ui::integer_part(4 * ui::rnd()));
 }
 
 std::int32_t nombre_tire(std::int16_t n)

@@ -77,8 +77,6 @@ private slots:
         dans_la_fenetre(Feuille_Tibalou->Command4, [] {
             FeuilleAddition& f = Feuille_addition();
             QVERIFY(f.signe.Caption() == "+" && !visible(f.Command3) && has_keyboard_focus(f.Command2));
-            QCOMPARE(accessible_name(case_resultat(6)) + ", " + accessible_name(f.terme2(3)),
-                     QString("Chiffre des millions du résultat, Chiffre des milliers du deuxième terme"));
             click(case_resultat(6));
             keypad_digit(case_resultat(6), 4);
             QVERIFY(has_keyboard_focus(case_resultat(6)));
@@ -118,7 +116,6 @@ private slots:
             // Lengths 3 and 5, then 550 and 32 500: the larger goes on top.
             {false, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, "32500 550 33050 col 5"},
             {true, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, "32500 550 31950 col 5"},
-            {false, 1, 1, {0.0, 0.9999999, 0.0, 0.9999999}, 4, "99999 10 100009 col 5"},
             {false, 6, 6, {0.9999999}, 2, "999999 999999 1999998 col 6"},
             {false, 2, 6, {0.5}, 2, "550000 55 550055 col 6"},
         };

@@ -44,6 +44,14 @@ QString lignes(bool peintes)
     return texte.join(' ');
 }
 
+// The column whose boxes stand at `left`.
+int colonne_de(int left)
+{
+    for (int c = 0; c < 10; ++c)
+        if (f().Et_sommes(c).Left() == left) return c;
+    return -1;
+}
+
 // Indices of the factor digits shown green, "premier/deuxième".
 QString marques()
 {
@@ -111,9 +119,6 @@ private slots:
     {
         poser("305", "207");
         QCOMPARE(f().cde_commencer.Caption(), "Autre calcul");
-        QCOMPARE(lignes(false), "4 4 5 0 0 5");
-        QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480 * 3);
-        QCOMPARE(f().Ligne1.ends().x1, 5760 - 480 * 2);
         QCOMPARE(painted_color(f().Et_sommes(21)), ui::light_yellow);
         // The main row fills the box without moving on; only the last digit stays; other keys do nothing.
         main_row_digit(f().Et_sommes(0), 3);
@@ -163,21 +168,27 @@ private slots:
         QCOMPARE(score_pourcent, 75);  // 6 of 8
     }
 
+    // Boxes per row and in the product; the columns of the sign, of the upper
+    // rule's start and of the lower rule's start; the product row's Top.
     void disposition_des_lignes_et_du_produit()
     {
-        poser("12", "3456");
-        QCOMPARE(lignes(false), "2 3 4 5 0 5");
-        QCOMPARE(f().lbl_signe_X.Left(), 5760 - 480 * 4);
-        QCOMPARE(f().Ligne1.ends().x1, 5760 - 480 * 3);
-        QCOMPARE(f().Et_produit(0).Top(), 4200);
-        QVERIFY(f().Ligne2.ends().y1 == 4080 && f().Ligne2.ends().x1 == 5760 - 480 * 4);
-
-        poser("7", "8");
-        QCOMPARE(lignes(false), "2 0 0 0 0 2");
-        QVERIFY(f().Et_produit(1).Top() == 2760 && f().lbl_signe_X.Left() == 5760 - 480);
-
-        poser("", "");  // empty numbers are 0: one 0 per digit of the first factor
-        QCOMPARE(lignes(false), "1 0 0 0 0 1");
+        const char* const cas[][4] = {
+            {"305", "207", "4 4 5 0 0 5", "X3 2 4 y3720"},
+            {"12", "3456", "2 3 4 5 0 5", "X4 3 4 y4200"},
+            {"7", "8", "2 0 0 0 0 2", "X1 0 1 y2760"},
+            {"", "", "1 0 0 0 0 1", "X1 0 0 y2760"},  // empty numbers are 0: one 0 per digit of the first factor
+        };
+        for (const auto& [premier, deuxieme, boites, traits] : cas) {
+            poser(premier, deuxieme);
+            QCOMPARE(lignes(false), boites);
+            QCOMPARE(QString("X%1 %2 %3 y%4")
+                         .arg(colonne_de(f().lbl_signe_X.Left()))
+                         .arg(colonne_de(f().Ligne1.ends().x1))
+                         .arg(colonne_de(f().Ligne2.ends().x1))
+                         .arg(f().Et_produit(0).Top()),
+                     traits);
+            QCOMPARE(f().Ligne2.ends().y1, f().Et_produit(0).Top() - 120);
+        }
     }
 
     void paire_trop_grande_refusee()

@@ -1,15 +1,23 @@
-// The main menu, the About window, the number choice dialog and the score.
+// The main menu, the About window, the number choice dialog, the score, and
+// what the exercises share.
 #include <QCoreApplication>
 #include <QTest>
 
+#include <cmath>
+
+#include "addition/Feuille_addition.h"
 #include "app/Feuille_A_Propos.h"
 #include "app/Feuille_Tibalou.h"
 #include "common/chiffres.h"
 #include "common/choix_perso.h"
 #include "common/score.h"
+#include "common/tirage.h"
 #include "dialogs/Feuille_score.h"
 #include "dialogs/feuille_choix_perso.h"
+#include "division/Feuille_division.h"
+#include "multiplication/Feuille_principale.h"
 #include "tests/test_main.h"
+#include "ui/random.h"
 #include "ui/testing.h"
 
 using namespace ui::testing;
@@ -33,12 +41,6 @@ ui::FormSlot<FenetreExercice> Fenetre_exercice;
 void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void set_totals(std::int32_t justes, std::int32_t chiffres)
-{
-    total_justes = justes;
-    total_chiffres = chiffres;
 }
 
 }  // namespace
@@ -160,40 +162,25 @@ private slots:
         QCOMPARE(choix_nombre2, 34);
     }
 
-    void the_rate_is_the_exact_whole_percent()
+    // The largest whole percent not above right ÷ examined, on totals that
+    // pass 16 bits without wrapping; with nothing examined the rate stays.
+    void the_rate_is_the_whole_percent_of_the_totals()
     {
         const struct {
-            std::int32_t justes, chiffres;
-            std::int16_t rate;
-        } cases[] = {{29, 50, 58}, {2, 3, 66}, {1, 2, 50}, {0, 7, 0}, {8, 10, 80}, {3, 4, 75}};
+            std::int32_t justes_avant, chiffres_avant;
+            std::int16_t justes, fausses, rate;
+        } cases[] = {{0, 0, 29, 21, 58}, {0, 0, 2, 1, 66}, {0, 0, 0, 7, 0}, {0, 0, 0, 0, 42},
+                     {32760, 32760, 10, 10, 99}};
         for (const auto& c : cases) {
-            set_totals(0, 0);
+            total_justes = c.justes_avant;
+            total_chiffres = c.chiffres_avant;
+            score_pourcent = 42;
             justes_essai = c.justes;
-            fausses_essai = static_cast<std::int16_t>(c.chiffres - c.justes);
+            fausses_essai = c.fausses;
             mettre_a_jour_totaux();
             QCOMPARE(score_pourcent, c.rate);
         }
-    }
-
-    void the_rate_keeps_its_value_when_nothing_was_examined()
-    {
-        set_totals(0, 0);
-        score_pourcent = 42;
-        justes_essai = 0;
-        fausses_essai = 0;
-        mettre_a_jour_totaux();
-        QCOMPARE(score_pourcent, std::int16_t(42));
-    }
-
-    void a_long_run_passes_32767_right_digits_without_wrapping()
-    {
-        set_totals(32760, 32760);
-        justes_essai = 10;
-        fausses_essai = 10;
-        mettre_a_jour_totaux();
         QCOMPARE(total_justes, 32770);
-        QCOMPARE(total_chiffres, 32780);
-        QCOMPARE(score_pourcent, std::int16_t(99));
     }
 
     void quitting_an_exercise_shows_one_score_window_with_the_rate()
@@ -214,13 +201,46 @@ private slots:
     void digits_of_a_number()
     {
         QCOMPARE(extraire_chiffre(1234, 1), std::int16_t(4));
-        QCOMPARE(extraire_chiffre(1234, 4), std::int16_t(1));
         QCOMPARE(extraire_chiffre(1234, 5), std::int16_t(0));
-        QCOMPARE(extraire_chiffre(0, 1), std::int16_t(0));
         QCOMPARE(extraire_chiffre(2147483647, 10), std::int16_t(2));
         QCOMPARE(extraire_chiffre(999890001, 9), std::int16_t(9));
         QCOMPARE(nombre_de_chiffres(0), std::int16_t(1));
         QCOMPARE(nombre_de_chiffres(10000), std::int16_t(5));
+        QCOMPARE(chiffres_de(305, 4), (std::vector<std::int16_t>{5, 0, 3, 0}));
+    }
+
+    // The lowest and the highest uniform values give the smallest and the
+    // largest number of each length, and "quelconque" 2 to 5 digits.
+    void drawn_numbers_span_their_whole_range()
+    {
+        const double presque_un = std::nextafter(1.0, 0.0);
+        auto suite = std::make_unique<ui::FixedSequence>(std::vector<double>{0.0, presque_un});
+        const ui::FixedSequence& tirages = *suite;
+        ui::set_random_source(std::move(suite));
+        QStringList bornes;
+        for (std::int16_t n = 1; n <= 6; ++n) bornes << QString("%1-%2").arg(nombre_tire(n)).arg(nombre_tire(n));
+        QCOMPARE(bornes.join(' '), "1-9 10-99 100-999 1000-9999 10000-99999 100000-999999");
+        QCOMPARE(nombre_de_chiffres_tire(1), std::int16_t(2));
+        QCOMPARE(nombre_de_chiffres_tire(1), std::int16_t(5));
+        QCOMPARE(nombre_de_chiffres_tire(6), std::int16_t(6));
+        QCOMPARE(tirages.draw_count(), 14);  // a count fixed by its option draws nothing
+        ui::set_random_source(nullptr);
+    }
+
+    // A screen reader calls a column the same in every exercise.
+    void every_window_names_a_column_alike()
+    {
+        Feuille_addition.load();
+        Feuille_principale.load();
+        Feuille_division.load();
+        QCOMPARE((QStringList{accessible_name(Feuille_addition->terme2(3)),
+                              accessible_name(Feuille_principale->Et_produit(6)),
+                              accessible_name(Feuille_division->Txt_reste(14))}),
+                 (QStringList{"Chiffre des milliers du deuxième terme", "Chiffre des millions du produit",
+                              "Reste, ligne 2, chiffre des dizaines de milliers"}));
+        for (ui::FormSlotBase* slot :
+             std::initializer_list<ui::FormSlotBase*>{&Feuille_addition, &Feuille_principale, &Feuille_division})
+            slot->unload();
     }
 };
 
