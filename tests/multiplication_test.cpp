@@ -117,6 +117,10 @@ private slots:
 
     void operation_305_par_207_au_pave_puis_cases_fausses_et_vides()
     {
+        score_pourcent = 57;
+        click(f().cde_verifier);  // nothing posed: nothing examined, the rate stays
+        QCOMPARE(score_pourcent, 57);
+
         poser("305", "207");
         QCOMPARE(f().cde_commencer.Caption(), "Autre calcul");
         QCOMPARE(painted_color(f().Et_sommes(21)), ui::light_yellow);
@@ -133,39 +137,25 @@ private slots:
                  "Et_produit(1) Et_produit(2) Et_produit(3) Et_produit(4) cde_verifier");
         click(f().cde_verifier);
         QCOMPARE(lignes(true), "vvvv vvvv vvvvv vvvvv");
-        QCOMPARE(justes_essai, 18);
+        QCOMPARE(compteurs(), (QList<int>{18, 0, 18, 18, 100}));
         QVERIFY(has_keyboard_focus(f().cde_commencer));
 
-        // Row 1 left empty, shift place included; a shift place of row 2 holds 5.
+        // "Au début": the same factors, empty neutral boxes, and a check that counts again.
         click(f().Cde_recommencer);
+        QCOMPARE(lignes(true) + f().Et_sommes(0).Text() + facteurs(), ".... .... ..... .....305x207");
+        // Row 1 left empty, shift place included; a shift place of row 2 holds 5.
         au_pave("5312");
         for (int i : {10, 11, 12, 13}) tab_from(f().Et_sommes(i));
         au_pave("50016" "53136");
         choose(f().mnu_verifier);
         QCOMPARE(lignes(true), "vvvv vrrr rvvvv vvvvv");
-        QCOMPARE(fausses_essai, 4);
-    }
-
-    void seul_le_premier_essai_compte()
-    {
-        score_pourcent = 57;
-        click(f().cde_verifier);  // nothing posed: nothing examined, the rate stays
-        QCOMPARE(score_pourcent, 57);
-
-        poser("7", "8");
-        au_pave("65");
-        click(f().cde_verifier);  // 2 of 4 right
-        click(f().Et_sommes(0));
-        au_pave("6565");
-        click(f().cde_verifier);  // all right now, but not counted
-        QCOMPARE(lignes(true), "vv vv");
-        QCOMPARE(compteurs().mid(3), (QList<int>{4, 50}));
-
-        click(f().Cde_recommencer);
-        QCOMPARE(lignes(true) + f().Et_sommes(0).Text() + facteurs(), ".. ..7x8");
-        au_pave("6565");
+        QCOMPARE(compteurs(), (QList<int>{14, 4, 32, 36, 88}));
+        // Corrected and checked again: repainted, not counted.
+        click(f().Et_sommes(11));
+        au_pave("000");
         click(f().cde_verifier);
-        QCOMPARE(score_pourcent, 75);  // 6 of 8
+        QCOMPARE(lignes(true), "vvvv vvvv rvvvv vvvvv");
+        QCOMPARE(compteurs(), (QList<int>{17, 1, 32, 36, 88}));
     }
 
     // Boxes per row and in the product; the columns of the sign, of the upper
@@ -181,12 +171,9 @@ private slots:
         for (const auto& [premier, deuxieme, boites, traits] : cas) {
             poser(premier, deuxieme);
             QCOMPARE(lignes(false), boites);
-            QCOMPARE(QString("X%1 %2 %3 y%4")
-                         .arg(colonne_de(f().lbl_signe_X.Left()))
-                         .arg(colonne_de(f().Ligne1.ends().x1))
-                         .arg(colonne_de(f().Ligne2.ends().x1))
-                         .arg(f().Et_produit(0).Top()),
-                     traits);
+            QCOMPARE(QString("X%1 %2 %3 y%4").arg(colonne_de(f().lbl_signe_X.Left()))
+                         .arg(colonne_de(f().Ligne1.ends().x1)).arg(colonne_de(f().Ligne2.ends().x1))
+                         .arg(f().Et_produit(0).Top()), traits);
             QCOMPARE(f().Ligne2.ends().y1, f().Et_produit(0).Top() - 120);
         }
     }

@@ -1,24 +1,16 @@
 // The main menu, the About window, the number choice dialog, the score, and
 // what the exercises share.
-#include <QCoreApplication>
-#include <QTest>
-
 #include <cmath>
 
 #include "addition/Feuille_addition.h"
-#include "app/Feuille_A_Propos.h"
 #include "app/Feuille_Tibalou.h"
 #include "common/chiffres.h"
 #include "common/choix_perso.h"
-#include "common/score.h"
 #include "common/tirage.h"
 #include "dialogs/Feuille_score.h"
-#include "dialogs/feuille_choix_perso.h"
 #include "division/Feuille_division.h"
 #include "multiplication/Feuille_principale.h"
-#include "tests/test_main.h"
-#include "ui/random.h"
-#include "ui/testing.h"
+#include "tests/exercice.h"
 
 using namespace ui::testing;
 
@@ -52,8 +44,10 @@ private slots:
     void cleanup()
     {
         for (ui::FormSlotBase* slot : std::initializer_list<ui::FormSlotBase*>{
-                 &feuille_choix_perso, &Feuille_A_Propos, &Feuille_score, &Fenetre_exercice, &Feuille_Tibalou})
+                 &feuille_choix_perso, &Feuille_A_Propos, &Feuille_score, &Fenetre_exercice, &Feuille_Tibalou,
+                 &Feuille_addition, &Feuille_principale, &Feuille_division})
             slot->unload();
+        ui::set_random_source(nullptr);
         settle();
         forget_program_end();
     }
@@ -214,9 +208,7 @@ private slots:
     void drawn_numbers_span_their_whole_range()
     {
         const double presque_un = std::nextafter(1.0, 0.0);
-        auto suite = std::make_unique<ui::FixedSequence>(std::vector<double>{0.0, presque_un});
-        const ui::FixedSequence& tirages = *suite;
-        ui::set_random_source(std::move(suite));
+        const ui::FixedSequence& tirages = tirer_dans({0.0, presque_un});
         QStringList bornes;
         for (std::int16_t n = 1; n <= 6; ++n) bornes << QString("%1-%2").arg(nombre_tire(n)).arg(nombre_tire(n));
         QCOMPARE(bornes.join(' '), "1-9 10-99 100-999 1000-9999 10000-99999 100000-999999");
@@ -224,7 +216,6 @@ private slots:
         QCOMPARE(nombre_de_chiffres_tire(1), std::int16_t(5));
         QCOMPARE(nombre_de_chiffres_tire(6), std::int16_t(6));
         QCOMPARE(tirages.draw_count(), 14);  // a count fixed by its option draws nothing
-        ui::set_random_source(nullptr);
     }
 
     // A screen reader calls a column the same in every exercise.
@@ -238,9 +229,6 @@ private slots:
                               accessible_name(Feuille_division->Txt_reste(14))}),
                  (QStringList{"Chiffre des milliers du deuxième terme", "Chiffre des millions du produit",
                               "Reste, ligne 2, chiffre des dizaines de milliers"}));
-        for (ui::FormSlotBase* slot :
-             std::initializer_list<ui::FormSlotBase*>{&Feuille_addition, &Feuille_principale, &Feuille_division})
-            slot->unload();
     }
 };
 
