@@ -163,14 +163,14 @@ private slots:
     void disposition_des_lignes_et_du_produit()
     {
         const char* const cas[][4] = {
-            {"305", "207", "4 4 5 0 0 5", "X3 2 4 y3720"},
-            {"12", "3456", "2 3 4 5 0 5", "X4 3 4 y4200"},
-            {"7", "8", "2 0 0 0 0 2", "X1 0 1 y2760"},
-            {"", "", "1 0 0 0 0 1", "X1 0 0 y2760"},  // empty numbers are 0: one 0 per digit of the first factor
+            {"305", "207", "4 4 5 0 0 5 305x207", "X3 2 4 y3720"},
+            {"12", "34567", "2 3 4 5 0 5 12x3456", "X4 3 4 y4200"},  // the second factor stops at four digits
+            {"7", "8", "2 0 0 0 0 2 7x8", "X1 0 1 y2760"},
+            {"", "", "1 0 0 0 0 1 0x0", "X1 0 0 y2760"},  // empty numbers are 0: one 0 per digit of the first factor
         };
         for (const auto& [premier, deuxieme, boites, traits] : cas) {
             poser(premier, deuxieme);
-            QCOMPARE(lignes(false), boites);
+            QCOMPARE(lignes(false) + " " + facteurs(), boites);
             QCOMPARE(QString("X%1 %2 %3 y%4").arg(colonne_de(f().lbl_signe_X.Left()))
                          .arg(colonne_de(f().Ligne1.ends().x1)).arg(colonne_de(f().Ligne2.ends().x1))
                          .arg(f().Et_produit(0).Top()), traits);

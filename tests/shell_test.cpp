@@ -126,21 +126,6 @@ private slots:
         QCOMPARE(choix_nombre2, 10000);
     }
 
-    void the_second_factor_is_limited_to_four_digits()
-    {
-        Fenetre_exercice.show();
-        when_modal([] {
-            auto& dialog = feuille_choix_perso();
-            click(dialog.txt_nb2);
-            type(dialog.txt_nb2, "98765");
-            QCOMPARE(dialog.txt_nb2.Text(), QString("9876"));
-            click(dialog.cde_envoi);
-        });
-        ouvrir_choix_perso("Premier facteur =", "Deuxième facteur =", Fenetre_exercice);
-        QCOMPARE(choix_nombre1, 0.0);
-        QCOMPARE(choix_nombre2, 9876);
-    }
-
     void closing_the_dialog_by_its_close_box_hands_nothing_over()
     {
         choix_nombre1 = 12;
