@@ -125,7 +125,7 @@ private:
     std::vector<C*> reachable(Form& form)
     {
         std::vector<C*> found;
-        for (ui::Control* control : form.controls())
+        for (ui::Focusable* control : form.focusables())
             if (auto* c = dynamic_cast<C*>(control); c && c->can_take_focus() && under_pointer(*c))
                 found.push_back(c);
         return found;
@@ -202,7 +202,7 @@ private:
         }
         static const QRegularExpression digits_only(QStringLiteral("^[0-9]*$"));
         for (Form* form : loaded_forms())
-            for (ui::Control* control : form->controls())
+            for (ui::Focusable* control : form->focusables())
                 if (auto* box = dynamic_cast<ui::TextBox*>(control);
                     box && !digits_only.match(box->Text()).hasMatch() && box->Text() != "?")
                     throw Failure{form->name() + "." + box->name() + " holds \"" + box->Text() + "\""};

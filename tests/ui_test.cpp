@@ -383,15 +383,20 @@ private slots:
         QVERIFY(QTest::qWaitFor([] { return ui::testing::has_keyboard_focus(Fenetre_essai->boite); }, 2000));
     }
 
-    void an_unload_handler_that_unloads_again_runs_once()
+    void a_window_unloaded_from_its_own_handler_unloads_once_and_hears_nothing_more()
     {
+        auto& f = Fenetre_essai();
         int runs = 0;
-        Fenetre_essai->onUnload = [&runs] {
+        f.onUnload = [&runs] {
             ++runs;
             Fenetre_essai.unload();
         };
-        Fenetre_essai.unload();
+        f.boite.onKeyPress = [](std::int16_t&) { Fenetre_essai.unload(); };
+        ui::testing::type(f.boite, "5");
         QCOMPARE(runs, 1);
+        // Neither the character nor the key's release reaches what is left of it.
+        QCOMPARE(f.boite.Text(), QString());
+        QVERIFY(events.filter("keyup").isEmpty());
     }
 
     void controls_carry_french_accessible_names_and_expose_their_text()

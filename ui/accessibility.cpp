@@ -85,9 +85,10 @@ private:
 QAccessibleInterface* accessible_control(const QString&, QObject* object)
 {
     // A window of the program is a window to a reader, named by its caption.
-    if (auto* window = dynamic_cast<FormWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto* window = dynamic_cast<WindowWidget*>(object)) return new QAccessibleWidget(window, QAccessible::Window);
     if (auto* label = dynamic_cast<LabelWidget*>(object)) return new AccessibleLabel(label);
-    if (dynamic_cast<OwnedWidget*>(object))
+    // The program's buttons, not those Qt puts inside its own widgets.
+    if (dynamic_cast<Reporting*>(object))
         if (auto* button = qobject_cast<QAbstractButton*>(object)) return new AccessibleButton(button);
     return nullptr;
 }

@@ -1,11 +1,12 @@
 #include "ui/controls.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QToolButton>
 
-#include "ui/form.h"
+#include "ui/errors.h"
+#include "ui/screen.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -55,9 +56,22 @@ W* made(Container& parent, const Design& design)
     return widget;
 }
 
-QWidget* made_button(Container& parent, const Design& design)
+template <class W>
+ReportingWidget reporting(W* widget)
 {
-    QAbstractButton* button;
+    return {widget, widget};
+}
+
+template <class W>
+ReportingWidget captioned(W* button, const Design& design)
+{
+    button->setText(design.caption);
+    button->setFocusPolicy(design.takes_focus ? Qt::StrongFocus : Qt::NoFocus);
+    return reporting(button);
+}
+
+ReportingWidget made_button(Container& parent, const Design& design)
+{
     if (design.picture_style) {
         auto* tool = made<ButtonWidget<QToolButton>>(parent, design);
         tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -65,16 +79,19 @@ QWidget* made_button(Container& parent, const Design& design)
             tool->setIcon(QIcon(QPixmap(design.picture)));
             tool->setIconSize(QSize(32, 32));
         }
-        button = tool;
-    } else {
-        auto* push = made<ButtonWidget<QPushButton>>(parent, design);
-        push->setAutoDefault(false);
-        push->setDefault(false);
-        button = push;
+        return captioned(tool, design);
     }
-    button->setText(design.caption);
-    button->setFocusPolicy(design.takes_focus ? Qt::StrongFocus : Qt::NoFocus);
-    return button;
+    auto* push = made<ButtonWidget<QPushButton>>(parent, design);
+    push->setAutoDefault(false);
+    push->setDefault(false);
+    return captioned(push, design);
+}
+
+Design with_box_colour(const Design& design)
+{
+    Design box = design;
+    if (!box.back_color) box.back_color = system_window_background;
+    return box;
 }
 
 }  // namespace
@@ -92,15 +109,8 @@ Control::Control(Container& parent, const Design& design, QWidget* widget)
       width_(design.width),
       height_(design.height)
 {
-    dynamic_cast<OwnedWidget&>(*widget_).owner = this;
-    parent.form().adopt(*this);
     place();
     widget_->setVisible(visible_);
-}
-
-Control::~Control()
-{
-    dynamic_cast<OwnedWidget&>(*widget_).owner = nullptr;
 }
 
 void Control::place()
@@ -141,21 +151,46 @@ void Control::set_top(int twips)
     place();
 }
 
-bool Control::shown_in_window() const
+// Focusable
+
+Focusable::Focusable(Container& parent, const Design& design, ReportingWidget widget)
+    : Control(parent, design, widget.widget), reporting_(*widget.reporting)
 {
-    return visible_ && parent_.shown_in_window();
+    parent.adopt(*this);
+    reporting_.report_to(this);
 }
 
-// Focusable
+Focusable::~Focusable()
+{
+    stop_listening();
+}
 
 void Focusable::setFocus()
 {
-    form().give_focus(*this);
+    if (!can_take_focus()) return;
+    widget_->setFocus(Qt::OtherFocusReason);
+    // A window not yet active gets no focus event: the move is made all the same.
+    parent_.focus_arrived(*this);
 }
 
 bool Focusable::can_take_focus() const
 {
     return shown_in_window() && widget_->isEnabled() && widget_->focusPolicy() != Qt::NoFocus;
+}
+
+void Focusable::follow_in_tab_order(Focusable& previous)
+{
+    QWidget::setTabOrder(previous.widget_, widget_);
+}
+
+void Focusable::stop_listening()
+{
+    reporting_.report_to(nullptr);
+}
+
+void Focusable::focus_in()
+{
+    dispatch([this] { parent_.focus_arrived(*this); });
 }
 
 // Label
@@ -173,8 +208,6 @@ Label::Label(Container& parent, const Design& design) : Control(parent, design, 
     setCaption(design.caption);
 }
 
-Label::~Label() = default;
-
 QString Label::Caption() const
 {
     return static_cast<QLabel*>(widget_)->text();
@@ -191,12 +224,7 @@ void Label::setCaption(const QString& caption)
 // Text box
 
 TextBox::TextBox(Container& parent, const Design& design)
-    : Focusable(parent, [&] {
-          Design box = design;
-          if (!box.back_color) box.back_color = system_window_background;
-          return box;
-      }(), made<TextBoxWidget>(parent, design)),
-      tag_(design.tag)
+    : Focusable(parent, with_box_colour(design), reporting(made<TextBoxWidget>(parent, design))), tag_(design.tag)
 {
     auto* edit = static_cast<QLineEdit*>(widget_);
     edit->setAlignment(alignment(design.align));
@@ -205,8 +233,6 @@ TextBox::TextBox(Container& parent, const Design& design)
     edit->setBackgroundRole(QPalette::Base);
     set_back_color(back_color());
 }
-
-TextBox::~TextBox() = default;
 
 QString TextBox::Text() const
 {
@@ -218,20 +244,28 @@ void TextBox::setText(const QString& text)
     static_cast<QLineEdit*>(widget_)->setText(text);
 }
 
-// Button
-
-Button::Button(Container& parent, const Design& design) : Focusable(parent, design, made_button(parent, design))
+std::int16_t TextBox::character_typed(std::int16_t character)
 {
-    auto* button = static_cast<QAbstractButton*>(widget_);
-    QObject::connect(button, &QAbstractButton::clicked, button, [button] {
-        if (auto* self = dynamic_cast<Button*>(live_owner(dynamic_cast<OwnedWidget&>(*button))))
-            dispatch([self] {
-                if (self->onClick) self->onClick();
-            });
+    // A handler stopped by a run-time error lets nothing in.
+    std::int16_t let_in = 0;
+    dispatch([&] {
+        std::int16_t KeyAscii = character;
+        if (onKeyPress) onKeyPress(KeyAscii);
+        let_in = KeyAscii;
+    });
+    return let_in;
+}
+
+void TextBox::key_up(std::int16_t code, std::int16_t shift)
+{
+    dispatch([this, code, shift] {
+        if (onKeyUp) onKeyUp(code, shift);
     });
 }
 
-Button::~Button() = default;
+// Button
+
+Button::Button(Container& parent, const Design& design) : Focusable(parent, design, made_button(parent, design)) {}
 
 QString Button::Caption() const
 {
@@ -244,9 +278,16 @@ void Button::setCaption(const QString& caption)
     widget_->setAccessibleName(caption);
 }
 
+void Button::clicked()
+{
+    dispatch([this] {
+        if (onClick) onClick();
+    });
+}
+
 // Frame
 
-Frame::Frame(Container& parent, const Design& design) : Control(parent, design, made<FrameWidget>(parent, design))
+Frame::Frame(Container& parent, const Design& design) : Control(parent, design, made<QGroupBox>(parent, design))
 {
     auto* frame = static_cast<QGroupBox*>(widget_);
     frame->setTitle(design.caption);
@@ -256,13 +297,6 @@ Frame::Frame(Container& parent, const Design& design) : Control(parent, design, 
     set_back_color(back_color());
 }
 
-Frame::~Frame() = default;
-
-bool Frame::shown_in_window() const
-{
-    return Control::shown_in_window();
-}
-
 // Line
 
 Line::Line(Container& parent, const Ends& ends, bool visible, const QString& name)
@@ -270,8 +304,6 @@ Line::Line(Container& parent, const Ends& ends, bool visible, const QString& nam
 {
     redraw();
 }
-
-Line::~Line() = default;
 
 void Line::redraw()
 {
@@ -295,85 +327,6 @@ void Line::setY2(int twips)
 {
     ends_.y2 = twips;
     redraw();
-}
-
-// Menus
-
-Menu::Menu(Form& window, const Design& design) : form_(window), menu_(nullptr), name_(design.name)
-{
-    auto* bar = static_cast<QMenuBar*>(window.menu_bar());
-    menu_ = bar->addMenu(design.caption);
-    connect_opening();
-}
-
-Menu::Menu(Menu& parent, const Design& design)
-    : form_(parent.form_), menu_(parent.menu_->addMenu(design.caption)), name_(design.name)
-{
-    connect_opening();
-}
-
-Menu::~Menu()
-{
-    QObject::disconnect(menu_, nullptr, nullptr, nullptr);
-}
-
-void Menu::connect_opening()
-{
-    QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] { dispatch(onClick); });
-}
-
-MenuEntry::MenuEntry(Menu& parent, const Design& design)
-    : form_(parent.form()), action_(menu_of(parent)->addAction(design.caption)), checked_(false), name_(design.name)
-{
-    parent.form().adopt(*this);
-    setChecked(design.checked);
-    setEnabled(design.enabled);
-    QObject::connect(action_, &QAction::triggered, action_, [this] {
-        // Choosing an entry does not tick it: only the handler does.
-        action_->setChecked(checked_);
-        // The handler runs once the menu has closed, so that a screen reader
-        // that chose the entry is not kept waiting by a modal window it opens.
-        QMetaObject::invokeMethod(
-            action_,
-            [this] {
-                if (!form_.discarded()) dispatch(onClick);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-MenuEntry::~MenuEntry()
-{
-    QObject::disconnect(action_, nullptr, nullptr, nullptr);
-}
-
-void MenuEntry::setChecked(bool checked)
-{
-    checked_ = checked;
-    if (checked) action_->setCheckable(true);
-    action_->setChecked(checked);
-}
-
-void MenuEntry::setEnabled(bool enabled)
-{
-    action_->setEnabled(enabled);
-}
-
-QMenu* menu_of(const Menu& menu)
-{
-    return menu.menu_;
-}
-
-QAction* action_of(const MenuEntry& entry)
-{
-    return entry.action_;
-}
-
-std::vector<int> indices(int from, int to)
-{
-    std::vector<int> all;
-    for (int i = from; i <= to; ++i) all.push_back(i);
-    return all;
 }
 
 }  // namespace ui

@@ -2,12 +2,13 @@
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/errors.h"
+#include "ui/screen.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -62,16 +63,17 @@ QRect screen_area(QWidget& window)
 Form::Form(const FormDesign& design)
     : name_(design.name),
       key_preview_(design.key_preview),
-      window_(new FormWidget(*this, QSize(pixels(design.width), pixels(design.height))))
+      window_(new WindowWidget(QSize(pixels(design.width), pixels(design.height))))
 {
     window_->setWindowTitle(design.caption);
     window_->setAccessibleName(design.caption);
     if (design.icon) window_->setWindowIcon(QIcon(QPixmap(design.icon)));
+    window_->report_to(this);
 }
 
 Form::~Form()
 {
-    window_->forget_form();
+    window_->report_to(nullptr);
     delete window_;
 }
 
@@ -80,7 +82,7 @@ QWidget* Form::client()
     return window_->client();
 }
 
-QWidget* Form::menu_bar()
+QMenuBar* Form::menu_bar()
 {
     return window_->menu_bar();
 }
@@ -88,19 +90,18 @@ QWidget* Form::menu_bar()
 void Form::apply_tab_order(const std::vector<Focusable*>& order)
 {
     tab_order_ = order;
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1]->widget_, order[i]->widget_);
+    for (std::size_t i = 1; i < order.size(); ++i) order[i]->follow_in_tab_order(*order[i - 1]);
 }
 
 void Form::focus_first_control()
 {
     if (initial_focus_ && initial_focus_->can_take_focus()) {
-        give_focus(*initial_focus_);
+        initial_focus_->setFocus();
         return;
     }
     for (Focusable* control : tab_order_)
         if (control->can_take_focus()) {
-            give_focus(*control);
+            control->setFocus();
             return;
         }
 }
@@ -116,11 +117,29 @@ void Form::focus_arrived(Focusable& control)
     if (control.onGotFocus) control.onGotFocus();
 }
 
-void Form::give_focus(Focusable& control)
+void Form::key_down(std::int16_t code, std::int16_t shift)
 {
-    if (!control.can_take_focus()) return;
-    control.widget_->setFocus(Qt::OtherFocusReason);
-    focus_arrived(control);  // a window not yet active gets no focus event
+    if (key_preview_ && onKeyDown) dispatch([this, code, shift] { onKeyDown(code, shift); });
+}
+
+void Form::key_up(std::int16_t code, std::int16_t shift)
+{
+    if (key_preview_ && onKeyUp) dispatch([this, code, shift] { onKeyUp(code, shift); });
+}
+
+void Form::close_asked()
+{
+    // The close box unloads the window; the unload itself hides it.
+    if (FormSlotBase* slot = slot_) dispatch([slot] { slot->unload(); });
+}
+
+void Form::discard()
+{
+    discarded_ = true;
+    window_->report_to(nullptr);
+    for (Focusable* control : focusables_) control->stop_listening();
+    for (MenuEntry* entry : menu_entries_) entry->stop_listening();
+    window_->hide();
 }
 
 // Slots
@@ -148,7 +167,7 @@ Form& FormSlotBase::touch()
 
 bool FormSlotBase::shown() const
 {
-    return instance_ && instance_->window()->isVisible();
+    return instance_ && instance_->window_->isVisible();
 }
 
 bool FormSlotBase::modal() const
@@ -169,14 +188,13 @@ void FormSlotBase::quit_modal_loops()
 void FormSlotBase::hide()
 {
     if (!instance_) return;
-    instance_->window()->hide();
+    instance_->window_->hide();
     quit_modal_loops();
 }
 
 void FormSlotBase::discard()
 {
-    instance_->discarded_ = true;
-    instance_->window()->hide();
+    instance_->discard();
     quit_modal_loops();
     (new Discarded(std::move(instance_)))->deleteLater();
 }
@@ -206,7 +224,7 @@ void FormSlotBase::unload()
 void FormSlotBase::show()
 {
     Form& form = touch();
-    QWidget* window = form.window();
+    QWidget* window = form.window_;
     if (!window->isVisible()) {
         window->setWindowModality(Qt::NonModal);
         if (!form.focused()) form.focus_first_control();
@@ -231,8 +249,8 @@ void FormSlotBase::show()
 void FormSlotBase::showModal(FormSlotBase& owner)
 {
     Form& form = touch();
-    QWidget* window = form.window();
-    QWidget* owner_window = owner.form().window();
+    QWidget* window = form.window_;
+    QWidget* owner_window = owner.form().window_;
     window->hide();
     window->setWindowModality(Qt::ApplicationModal);
     window->adjustSize();
@@ -249,7 +267,25 @@ void FormSlotBase::showModal(FormSlotBase& owner)
     if (shown() && !ended) loop.exec(QEventLoop::DialogExec);
     modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
     // The owner takes the keyboard back, even where no window manager hands it over.
-    if (owner.shown() && !ended) owner.form().window()->activateWindow();
+    if (owner.shown() && !ended) owner.form().window_->activateWindow();
+}
+
+QWidget& FormSlotBase::window_of(FormSlotBase& slot)
+{
+    return *slot.touch().window_;
+}
+
+std::vector<Form*> FormSlotBase::loaded_forms()
+{
+    std::vector<Form*> forms;
+    for (FormSlotBase* slot : all_slots())
+        if (slot->loaded()) forms.push_back(slot->instance_.get());
+    return forms;
+}
+
+void FormSlotBase::forget_program_end()
+{
+    ended = false;
 }
 
 void end_program()
@@ -264,23 +300,6 @@ bool program_ended()
 {
     return ended;
 }
-
-namespace testing {
-
-void forget_program_end()
-{
-    ended = false;
-}
-
-std::vector<Form*> loaded_forms()
-{
-    std::vector<Form*> forms;
-    for (FormSlotBase* slot : all_slots())
-        if (slot->loaded()) forms.push_back(&slot->form());
-    return forms;
-}
-
-}  // namespace testing
 
 int run_main_loop()
 {

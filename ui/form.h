@@ -1,42 +1,39 @@
 #pragma once
 
+// A window of the program: its design, controls and menus, and its life
+// from first use to unload. The one header the windows include.
+
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "ui/control_array.h"
 #include "ui/controls.h"
+#include "ui/design.h"
+#include "ui/menus.h"
+#include "ui/widget_events.h"
 
 class QEventLoop;
+class QMenuBar;
+class QWidget;
 
 namespace ui {
 
 class FormSlotBase;
-class FormWidget;
-
-struct FormDesign {
-    QString name;       // "Feuille_addition"
-    QString caption;    // title bar
-    int width = 0;      // client area, twips
-    int height = 0;
-    const char* const* icon = nullptr;  // 32 × 32 XPM
-    bool key_preview = false;  // onKeyUp sees each key before the focused control
-};
+class WindowWidget;
 
 // A window built from its design. Each kind derives from it, declares its
 // controls as members and wires their handlers in its constructor.
-class Form : public Container {
+class Form : public Container, public MenuBarOwner, private WidgetEvents {
 public:
     explicit Form(const FormDesign& design);
-    ~Form() override;
+    virtual ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     const QString& name() const { return name_; }
-    bool key_preview() const { return key_preview_; }
-    // Unloaded: its widgets are going away and raise no more events.
-    bool discarded() const { return discarded_; }
 
     std::function<void()> onLoad;
     std::function<void()> onUnload;
@@ -58,25 +55,28 @@ public:
     // The control that has the focus in this window, as the program sees it.
     Focusable* focused() const { return focused_; }
 
-    // Everything the design put in the window, in design order.
-    const std::vector<Control*>& controls() const { return controls_; }
+    // What hears the pupil, in design order: all of it stops listening when
+    // the window is discarded.
+    const std::vector<Focusable*>& focusables() const { return focusables_; }
     const std::vector<MenuEntry*>& menu_entries() const { return menu_entries_; }
-    void adopt(Control& control) { controls_.push_back(&control); }
-    void adopt(MenuEntry& entry) { menu_entries_.push_back(&entry); }
 
-    Form& form() override { return *this; }
-    QWidget* client() override;
-    bool shown_in_window() const override { return true; }
-
-    // Called by ui's widgets.
-    void focus_arrived(Focusable& control);
-    void give_focus(Focusable& control);
-    FormWidget* window() const { return window_; }
     FormSlotBase* slot() const { return slot_; }
-    QWidget* menu_bar();
 
 private:
     friend class FormSlotBase;
+
+    // What its controls, its menus and its window's widget see of it.
+    QWidget* client() override;
+    bool shown_in_window() const override { return true; }
+    void adopt(Focusable& control) override { focusables_.push_back(&control); }
+    void focus_arrived(Focusable& control) override;
+
+    QMenuBar* menu_bar() override;
+    void adopt(MenuEntry& entry) override { menu_entries_.push_back(&entry); }
+
+    void key_down(std::int16_t code, std::int16_t shift) override;
+    void key_up(std::int16_t code, std::int16_t shift) override;
+    void close_asked() override;
 
     static void append(std::vector<Focusable*>& order, Focusable& control) { order.push_back(&control); }
     template <class C>
@@ -86,16 +86,17 @@ private:
     }
     void apply_tab_order(const std::vector<Focusable*>& order);
     void focus_first_control();
+    void discard();
 
     QString name_;
     bool key_preview_;
-    bool discarded_ = false;
-    FormWidget* window_;
+    bool discarded_ = false;  // unloaded: its widgets are going away and raise no more events
+    WindowWidget* window_;
     FormSlotBase* slot_ = nullptr;
     Focusable* focused_ = nullptr;
     Focusable* initial_focus_ = nullptr;
     std::vector<Focusable*> tab_order_;
-    std::vector<Control*> controls_;
+    std::vector<Focusable*> focusables_;
     std::vector<MenuEntry*> menu_entries_;
 };
 
@@ -128,10 +129,16 @@ protected:
     Form& touch();
     virtual std::unique_ptr<Form> create() = 0;
 
+    // For ui/'s own tools, which derive from FormSlotBase to reach every
+    // window (the tests): the window on screen, the windows loaded, and a
+    // program ended and then started again in the same process.
+    static QWidget& window_of(FormSlotBase& slot);
+    static std::vector<Form*> loaded_forms();
+    static void forget_program_end();
+
 private:
     friend void end_program();
     friend void release_all_forms();
-    friend class FormWidget;
     void quit_modal_loops();
     void discard();
 

@@ -4,15 +4,13 @@
 
 namespace ui {
 
-// Key codes of KeyUp, as the logic tests them.
+// Key codes of KeyUp, as the logic tests them (the main-row digits, 48 to
+// 57, are tested by none).
 inline constexpr std::int16_t key_numpad0 = 96;  // 96..105: keypad digits 0..9
 inline constexpr std::int16_t key_numpad9 = 105;
-inline constexpr std::int16_t key_0 = 48;  // 48..57: main-row digits
-inline constexpr std::int16_t key_9 = 57;
 inline constexpr std::int16_t key_M = 77;
 
-// Shift state of KeyUp, a mask.
-inline constexpr std::int16_t shift_mask = 1;
+// Shift state of KeyUp, a mask (1 is Shift, which no handler tests).
 inline constexpr std::int16_t ctrl_mask = 2;
 inline constexpr std::int16_t alt_mask = 4;
 

@@ -7,46 +7,50 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
-#include "ui/widgets.h"
+namespace ui::testing {
 
-namespace ui {
+namespace {
 
-QWidget* widget_of(const Control& control)
-{
-    return control.widget_;
-}
+// What ui/ keeps for its own tools, read by deriving from its classes.
+struct ControlSide : Control {
+    using Control::back_color_of;
+    using Control::widget_of;
+};
+struct MenuSide : Menu {
+    using Menu::menu_of;
+};
+struct MenuEntrySide : MenuEntry {
+    using MenuEntry::action_of;
+};
+struct WindowSide : FormSlotBase {
+    using FormSlotBase::forget_program_end;
+    using FormSlotBase::loaded_forms;
+    using FormSlotBase::window_of;
+};
 
-bool visible_of(const Control& control)
-{
-    return control.visible_;
-}
-
-Color back_color_of(const Control& control)
-{
-    return control.back_color_;
-}
-
-namespace testing {
+}  // namespace
 
 QWidget* widget(const Control& control)
 {
-    return widget_of(control);
+    return &ControlSide::widget_of(control);
 }
 
 QWidget* window(FormSlotBase& slot)
 {
-    return slot.form().window();
+    return &WindowSide::window_of(slot);
 }
 
 bool visible(const Control& control)
 {
-    return visible_of(control);
+    // Qt keeps what the program wrote, the window's own state aside.
+    return !widget(control)->isHidden();
 }
 
 Color back_color(const Control& control)
 {
-    return back_color_of(control);
+    return ControlSide::back_color_of(control);
 }
 
 Color painted_color(const Control& control)
@@ -65,7 +69,7 @@ bool has_keyboard_focus(const Focusable& control)
 
 bool enabled(const MenuEntry& entry)
 {
-    return action_of(entry)->isEnabled();
+    return MenuEntrySide::action_of(entry).isEnabled();
 }
 
 QString accessible_name(const Control& control)
@@ -168,20 +172,26 @@ bool save_picture(FormSlotBase& slot, const QString& path)
 
 void key_to_focus(Form& form, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QWidget* top = form.window();
+    QWidget* top = window(*form.slot());
     make_active(top);
     QWidget* focus = QApplication::focusWidget();
     QTest::keyClick(focus && focus->window() == top ? focus : top, key, modifiers);
+}
+
+std::vector<Form*> loaded_forms()
+{
+    return WindowSide::loaded_forms();
 }
 
 Form* front_form()
 {
     QWidget* top = QApplication::activeModalWidget();
     if (!top) top = QApplication::activeWindow();
-    auto* window = dynamic_cast<FormWidget*>(top);
-    if (window && window->form() && !window->form()->discarded()) return window->form();
-    for (Form* form : loaded_forms())
-        if (form->window()->isVisible()) return form;
+    const auto forms = loaded_forms();
+    for (Form* form : forms)
+        if (window(*form->slot()) == top) return form;
+    for (Form* form : forms)
+        if (window(*form->slot())->isVisible()) return form;
     return nullptr;
 }
 
@@ -206,7 +216,7 @@ void tab_from(Focusable& control)
 
 void choose(MenuEntry& entry)
 {
-    QAction* action = action_of(entry);
+    QAction* action = &MenuEntrySide::action_of(entry);
     // Open every menu on the way down, as the pupil does, then click the entry.
     std::vector<QMenu*> path;
     auto* menu = qobject_cast<QMenu*>(action->parent());
@@ -223,7 +233,7 @@ void choose(MenuEntry& entry)
 void open_and_close(Menu& menu)
 {
     // Opened with the mouse from the menu bar, closed again without a choice.
-    QMenu* popup = menu_of(menu);
+    QMenu* popup = &MenuSide::menu_of(menu);
     auto* bar = qobject_cast<QMenuBar*>(popup->parentWidget());
     if (bar) {
         make_active(bar);
@@ -248,10 +258,14 @@ void close_box(FormSlotBase& slot)
     window(slot)->close();
 }
 
+void forget_program_end()
+{
+    WindowSide::forget_program_end();
+}
+
 void when_modal(std::function<void()> action)
 {
     QTimer::singleShot(0, [action = std::move(action)] { action(); });
 }
 
-}  // namespace testing
-}  // namespace ui
+}  // namespace ui::testing

@@ -7,7 +7,6 @@
 #include <functional>
 #include <vector>
 
-#include "ui/controls.h"
 #include "ui/form.h"
 
 class QEvent;

@@ -1,136 +1,39 @@
 #include "ui/widgets.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
-#include <cmath>
-#include <map>
 
-#include "ui/controls.h"
-#include "ui/errors.h"
-#include "ui/form.h"
+#include "ui/key_codes.h"
 
 namespace ui {
 
-int pixels(int twips)
+// Keys
+
+bool KeyWatch::eventFilter(QObject* receiver, QEvent* event)
 {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
-
-QColor screen_color(Color color, const QPalette& palette)
-{
-    const auto bits = static_cast<std::uint32_t>(color);
-    if (bits & 0x80000000u) {
-        switch (bits & 0xFFu) {
-        case 0x05: return palette.color(QPalette::Base);
-        case 0x08: return palette.color(QPalette::Text);
-        case 0x12: return palette.color(QPalette::ButtonText);
-        default: return palette.color(QPalette::Button);
-        }
-    }
-    return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
-}
-
-namespace {
-
-// Key codes of the physical keys held down, as they were when pressed: a key
-// released after Num Lock changed state is still the key that was typed.
-std::map<quint32, std::int16_t> held_keys;
-const QKeyEvent* release_in_delivery = nullptr;
-std::int16_t code_of_release_in_delivery = 0;
-
-std::int16_t code_from_key(const QKeyEvent& event)
-{
-    const int key = event.key();
-    const bool keypad = event.modifiers() & Qt::KeypadModifier;
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<std::int16_t>((keypad ? 96 : 48) + key - Qt::Key_0);
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::int16_t>(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return static_cast<std::int16_t>(112 + key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Asterisk: return keypad ? 106 : 0;
-    case Qt::Key_Plus: return keypad ? 107 : 0;
-    case Qt::Key_Minus: return keypad ? 109 : 0;
-    case Qt::Key_Period: return keypad ? 110 : 0;
-    case Qt::Key_Slash: return keypad ? 111 : 0;
-    default: return 0;
-    }
-}
-
-}  // namespace
-
-void note_key_event(const QKeyEvent& event)
-{
-    const quint32 scan = event.nativeScanCode();
-    if (event.type() == QEvent::KeyPress) {
-        // The release noted last has been delivered; this event may reuse its address.
-        release_in_delivery = nullptr;
-        if (scan && !event.isAutoRepeat()) held_keys[scan] = code_from_key(event);
-        return;
-    }
-    std::int16_t code = code_from_key(event);
-    if (const auto held = held_keys.find(scan); scan && held != held_keys.end()) {
-        code = held->second;
-        if (!event.isAutoRepeat()) held_keys.erase(held);
-    }
-    release_in_delivery = &event;
-    code_of_release_in_delivery = code;
-}
-
-std::int16_t key_code(const QKeyEvent& event)
-{
-    if (&event == release_in_delivery) return code_of_release_in_delivery;
-    return code_from_key(event);
-}
-
-std::int16_t shift_state(const QKeyEvent& event)
-{
-    const auto modifiers = event.modifiers();
-    return static_cast<std::int16_t>(((modifiers & Qt::ShiftModifier) ? 1 : 0) |
-                                     ((modifiers & Qt::ControlModifier) ? 2 : 0) |
-                                     ((modifiers & Qt::AltModifier) ? 4 : 0));
-}
-
-Control* live_owner(const OwnedWidget& widget)
-{
-    // A window being discarded hears nothing more from its widgets.
-    return widget.owner && !widget.owner->form().discarded() ? widget.owner : nullptr;
-}
-
-void report_focus(OwnedWidget& widget)
-{
-    auto* control = dynamic_cast<Focusable*>(live_owner(widget));
-    if (!control) return;
-    dispatch([control] { control->form().focus_arrived(*control); });
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    if (!receiver->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(receiver);
+    // Once per key: at the widget that receives it first.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus ? widget != focus : !widget->isWindow()) return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    note_key_event(key);
+    if (auto* window = dynamic_cast<WindowWidget*>(widget->window())) window->preview_key(key);
+    return false;
 }
 
 // Window
 
-FormWidget::FormWidget(Form& form, QSize client_size)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      form_(&form),
+WindowWidget::WindowWidget(QSize client_size)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowMinimizeButtonHint),
       client_(new QWidget(this)),
       layout_(new QVBoxLayout(this))
 {
@@ -141,7 +44,7 @@ FormWidget::FormWidget(Form& form, QSize client_size)
     layout_->addWidget(client_);
 }
 
-QMenuBar* FormWidget::menu_bar()
+QMenuBar* WindowWidget::menu_bar()
 {
     if (!menu_bar_) {
         menu_bar_ = new QMenuBar(this);
@@ -151,14 +54,22 @@ QMenuBar* FormWidget::menu_bar()
     return menu_bar_;
 }
 
-void FormWidget::closeEvent(QCloseEvent* event)
+void WindowWidget::preview_key(const QKeyEvent& event)
 {
-    // The close box unloads the window; the unload itself hides it.
+    if (!listener_ || event.isAutoRepeat()) return;
+    const auto code = key_code(event);
+    const auto shift = shift_state(event);
+    if (event.type() == QEvent::KeyPress)
+        listener_->key_down(code, shift);
+    else
+        listener_->key_up(code, shift);
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    // The window stays: what closing means is its listener's business.
     event->ignore();
-    if (form_ && form_->slot()) {
-        FormSlotBase* slot = form_->slot();
-        dispatch([slot] { slot->unload(); });
-    }
+    if (listener_) listener_->close_asked();
 }
 
 // Text box
@@ -171,11 +82,6 @@ TextBoxWidget::TextBoxWidget(QWidget* parent) : QLineEdit(parent)
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-}
-
-TextBox* TextBoxWidget::text_box() const
-{
-    return dynamic_cast<TextBox*>(live_owner(*this));
 }
 
 namespace {
@@ -193,7 +99,7 @@ bool moves_the_cursor_only(const QKeyEvent& event)
 }
 
 // The character code that a key types, 0 when it types none.
-int typed_character(const QKeyEvent& event)
+std::int16_t typed_character(const QKeyEvent& event)
 {
     switch (event.key()) {
     case Qt::Key_Backspace: return 8;
@@ -205,7 +111,7 @@ int typed_character(const QKeyEvent& event)
     const QString text = event.text();
     if (text.size() != 1) return 0;
     const char16_t code = text[0].unicode();
-    return code <= 0x7FFF ? code : 0;
+    return code <= 0x7FFF ? static_cast<std::int16_t>(code) : 0;
 }
 
 }  // namespace
@@ -217,36 +123,23 @@ void TextBoxWidget::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const int character = typed_character(*event);
-    TextBox* box = text_box();
-    if (!character || !box) return;
-    auto code = static_cast<std::int16_t>(character);
-    bool handled = true;
-    dispatch([&] {
-        handled = false;
-        if (box->onKeyPress) box->onKeyPress(code);
-        handled = true;
-    });
-    // A character goes in only if the handler ran to its end and let it through.
-    if (handled && code >= 32 && code != 127 && text_box()) insert(QString(QChar(char16_t(code))));
+    const std::int16_t character = typed_character(*event);
+    if (!character || !listener_) return;
+    const std::int16_t let_in = listener_->character_typed(character);
+    // The listener stops listening when its window goes, possibly meanwhile.
+    if (let_in >= 32 && let_in != 127 && listener_) insert(QString(QChar(char16_t(let_in))));
 }
 
 void TextBoxWidget::keyReleaseEvent(QKeyEvent* event)
 {
     event->accept();
-    TextBox* box = text_box();
-    if (event->isAutoRepeat() || !box) return;
-    const auto code = key_code(*event);
-    const auto shift = shift_state(*event);
-    dispatch([box, code, shift] {
-        if (box->onKeyUp) box->onKeyUp(code, shift);
-    });
+    if (!event->isAutoRepeat() && listener_) listener_->key_up(key_code(*event), shift_state(*event));
 }
 
 void TextBoxWidget::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    report_focus(*this);
+    if (listener_) listener_->focus_in();
 }
 
 void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event)
@@ -273,11 +166,20 @@ void TextBoxWidget::mouseReleaseEvent(QMouseEvent* event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-// Buttons: Enter clicks a focused button too, in every window.
+// Buttons
+
+template <class Base>
+ButtonWidget<Base>::ButtonWidget(QWidget* parent) : Base(parent)
+{
+    QObject::connect(this, &QAbstractButton::clicked, this, [this] {
+        if (listener_) listener_->clicked();
+    });
+}
 
 template <class Base>
 void ButtonWidget<Base>::keyPressEvent(QKeyEvent* event)
 {
+    // Enter clicks a focused button too, in every window.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         !(event->modifiers() & ~Qt::KeypadModifier)) {
         event->accept();
@@ -285,6 +187,13 @@ void ButtonWidget<Base>::keyPressEvent(QKeyEvent* event)
         return;
     }
     Base::keyPressEvent(event);
+}
+
+template <class Base>
+void ButtonWidget<Base>::focusInEvent(QFocusEvent* event)
+{
+    Base::focusInEvent(event);
+    if (listener_) listener_->focus_in();
 }
 
 template class ButtonWidget<QPushButton>;

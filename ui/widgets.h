@@ -1,76 +1,64 @@
 #pragma once
 
-// The Qt widgets behind the controls. Private to ui/: nothing above it
-// includes this file.
+// The Qt widgets that show the program's windows and controls. They know
+// nothing of either: each reports what happened to the one WidgetEvents that
+// listens to it. Private to ui/.
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
 #include <QWidget>
-#include <cstdint>
 
-#include "ui/colors.h"
+#include "ui/widget_events.h"
 
 class QKeyEvent;
-class QVBoxLayout;
 class QMenuBar;
+class QVBoxLayout;
 
 namespace ui {
 
-class Control;
-class Focusable;
-class Form;
-class TextBox;
-
-// Twips to device-independent pixels (15 twips a pixel at 96 dpi).
-int pixels(int twips);
-
-QColor screen_color(Color color, const QPalette& palette);
-
-// Seen first for every key event of the program (before any widget).
-void note_key_event(const QKeyEvent& event);
-// Key code and shift mask of a key event, as KeyUp hands them over.
-std::int16_t key_code(const QKeyEvent& event);
-std::int16_t shift_state(const QKeyEvent& event);
-
-// Every control widget knows its control until the control is destroyed.
-class OwnedWidget {
+// A widget that reports: to nobody until a control or window listens, and to
+// nobody again once it stops listening.
+class Reporting {
 public:
-    virtual ~OwnedWidget() = default;
-    Control* owner = nullptr;
+    void report_to(WidgetEvents* listener) { listener_ = listener; }
+
+protected:
+    WidgetEvents* listener_ = nullptr;
 };
 
-Control* live_owner(const OwnedWidget& widget);
+// Sees every key event of the program before any widget does: notes which
+// physical key typed what, and shows the key to its window first.
+class KeyWatch : public QObject {
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override;
+};
 
-// Hands a focus arrival to the control's window, as a program-level move.
-void report_focus(OwnedWidget& widget);
-
-class FormWidget : public QWidget {
+// A window of fixed client size, with a menu bar once a menu asks for one.
+class WindowWidget : public QWidget, public Reporting {
 public:
-    FormWidget(Form& form, QSize client_size);
-    Form* form() const { return form_; }
-    void forget_form() { form_ = nullptr; }
+    explicit WindowWidget(QSize client_size);
     QWidget* client() const { return client_; }
     QMenuBar* menu_bar();
+    // A key event on its way to a widget of this window: the window hears it first.
+    void preview_key(const QKeyEvent& event);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    Form* form_;
     QWidget* client_;
     QVBoxLayout* layout_;
     QMenuBar* menu_bar_ = nullptr;
 };
 
-class LabelWidget : public QLabel, public OwnedWidget {
+// A label of the program, as screen readers are told about it.
+class LabelWidget : public QLabel {
 public:
-    explicit LabelWidget(QWidget* parent) : QLabel(parent) {}
+    using QLabel::QLabel;
 };
 
-class TextBoxWidget : public QLineEdit, public OwnedWidget {
+// One line that takes only what its listener lets through.
+class TextBoxWidget : public QLineEdit, public Reporting {
 public:
     explicit TextBoxWidget(QWidget* parent);
 
@@ -81,31 +69,21 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    TextBox* text_box() const;
 };
 
+// A push button, plain (QPushButton) or with a picture above its caption (QToolButton).
 template <class Base>
-class ButtonWidget : public Base, public OwnedWidget {
+class ButtonWidget : public Base, public Reporting {
 public:
-    explicit ButtonWidget(QWidget* parent) : Base(parent) {}
+    explicit ButtonWidget(QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override
-    {
-        Base::focusInEvent(event);
-        report_focus(*this);
-    }
+    void focusInEvent(QFocusEvent* event) override;
 };
 
-class FrameWidget : public QGroupBox, public OwnedWidget {
-public:
-    explicit FrameWidget(QWidget* parent) : QGroupBox(parent) {}
-};
-
-class LineWidget : public QWidget, public OwnedWidget {
+// A straight line drawn over its container, which it never hides from the mouse.
+class LineWidget : public QWidget {
 public:
     explicit LineWidget(QWidget* parent);
     void set_ends(QPoint from, QPoint to);
