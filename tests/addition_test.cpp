@@ -9,8 +9,6 @@ using namespace ui::testing;
 
 namespace {
 
-ui::FixedSequence* tirages = nullptr;
-
 // Opens the exercise from the main menu and runs `parcours` inside it. The
 // unload handler runs the quit sequence, which unloads the window: whichever
 // way the window goes, it must be unloaded once.
@@ -60,7 +58,7 @@ private slots:
     void init()
     {
         total_justes = total_chiffres = score_pourcent = 0;
-        tirages = &tirer_dans({0.5});
+        tirer_dans({0.5});
         ui::reset_runtime_error_count();
     }
 
@@ -71,8 +69,10 @@ private slots:
         Feuille_score.unload();
     }
 
-    // "Vérifier" still hidden before the first start: the leftmost box keeps the focus.
-    void avant_le_premier_depart_la_case_de_gauche_garde_le_focus()
+    // Before the first start "Vérifier" is hidden and the leftmost box keeps
+    // the focus. "Quitter" and the close box: one unload each (dans_la_fenetre
+    // counts them), one score window, back to the main menu.
+    void avant_le_premier_depart_puis_une_seule_sortie_quelle_que_soit_la_fermeture()
     {
         dans_la_fenetre(Feuille_Tibalou->Command4, [] {
             FeuilleAddition& f = Feuille_addition();
@@ -80,20 +80,14 @@ private slots:
             click(case_resultat(6));
             keypad_digit(case_resultat(6), 4);
             QVERIFY(has_keyboard_focus(case_resultat(6)));
-        });
-    }
-
-    // "Quitter" and the close box: one unload each (dans_la_fenetre counts
-    // them), one score window, back to the main menu.
-    void une_seule_sortie_quelle_que_soit_la_fermeture()
-    {
-        dans_la_fenetre(Feuille_Tibalou->Command4, [] {
-            FeuilleAddition& f = Feuille_addition();
             choose(f.mnu_long1(3));
             click(f.Command1);
             QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
         });
         QCOMPARE(Feuille_score->Label3.Caption(), QString("0"));
+        QVERIFY(wait_until_active(Feuille_score) && has_keyboard_focus(Feuille_score->Command1));
+        click(Feuille_score->Command1);
+        QVERIFY(!Feuille_score.loaded());
 
         dans_la_fenetre(Feuille_Tibalou->Command5, [] {
             FeuilleAddition& f = Feuille_addition();
@@ -109,15 +103,30 @@ private slots:
         dans_la_fenetre(Feuille_Tibalou->Command4, [] { QCOMPARE(Feuille_addition->signe.Caption(), QString("+")); });
     }
 
-    void problemes_tires_par_les_options()
+    // Drawn by the length options or chosen by the pupil ("a+b"): the larger
+    // number on top, the sign and the rule in their column, the keyboard in the
+    // units, then box after box to "Vérifier"; a length chosen now waits for
+    // the next problem.
+    void problemes_poses()
     {
-        struct Cas { bool moins; std::int16_t long1, long2; std::vector<double> suite; int tirages; const char* vu; };
+        struct Cas {
+            bool moins;
+            std::int16_t long1, long2;
+            std::vector<double> suite;
+            int tirages;
+            const char *termes, *vu;
+        };
         const Cas cas[] = {
-            // Lengths 3 and 5, then 550 and 32 500: the larger goes on top.
-            {false, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, "32500 550 33050 col 5"},
-            {true, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, "32500 550 31950 col 5"},
-            {false, 6, 6, {0.9999999}, 2, "999999 999999 1999998 col 6"},
-            {false, 2, 6, {0.5}, 2, "550000 55 550055 col 6"},
+            // Lengths 3 and 5, then 550 and 32 500.
+            {false, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, nullptr, "32500 550 33050 col 5"},
+            {true, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, nullptr, "32500 550 31950 col 5"},
+            {false, 6, 6, {0.9999999}, 2, nullptr, "999999 999999 1999998 col 6"},
+            {false, 2, 6, {0.5}, 2, nullptr, "550000 55 550055 col 6"},
+            {false, 6, 1, {0.5}, 0, "7+5", "7 5 12 col 1"},
+            {true, 6, 1, {0.5}, 0, "3+45", "45 3 42 col 2"},
+            {true, 6, 1, {0.5}, 0, "10000+9999", "10000 9999 1 col 5"},
+            {true, 6, 1, {0.5}, 0, "45+45", "45 45 0 col 2"},
+            {false, 6, 1, {0.5}, 0, "+", "0 0 0 col 1"},
         };
         for (const Cas& c : cas)
             dans_la_fenetre(c.moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4, [&] {
@@ -125,40 +134,26 @@ private slots:
                 choose(f.mnu_long1(c.long1));
                 choose(f.mnu_long2(c.long2));
                 const ui::FixedSequence& suite = tirer_dans(c.suite);
-                click(f.Command2);
+                const int semences = c.termes ? 0 : 1;  // each draw re-seeds first
+                if (c.termes)
+                    choisir_termes(QString(c.termes).section('+', 0, 0), QString(c.termes).section('+', 1));
+                else
+                    click(f.Command2);
                 QCOMPARE(operation(), QString(c.vu));
-                QVERIFY(suite.reseed_count() == 1 && suite.draw_count() == c.tirages);
+                QVERIFY(suite.reseed_count() == semences && suite.draw_count() == c.tirages);
                 QCOMPARE(f.Line1.ends().x1, f.signe.Left());
-                QVERIFY(has_keyboard_focus(case_resultat(0)) && visible(f.Command3));
-                // A length chosen now waits for the next problem.
+                QVERIFY(visible(f.Command3) && f.mnu_long1(c.long1).Checked() && !f.mnu_choix_termes.Checked());
+                for (int k = 0; k <= 6 && visible(case_resultat(k)); ++k) {
+                    QVERIFY(has_keyboard_focus(case_resultat(k)));
+                    keypad_digit(case_resultat(k), 9);
+                }
+                QVERIFY(has_keyboard_focus(f.Command3));
                 choose(f.mnu_long1(4));
                 choose(f.mnu_long1(5));
                 for (std::int16_t i = 1; i <= 6; ++i) QCOMPARE(f.mnu_long1(i).Checked(), i == 5);
                 QCOMPARE(operation(), QString(c.vu));
                 click(f.Command2);
-                QVERIFY(suite.reseed_count() == 2 && (nb_chiffres1 == 5 || nb_chiffres2 == 5));
-            });
-    }
-
-    void termes_choisis()
-    {
-        const std::tuple<bool, const char*, const char*, const char*> cas[] = {
-            {false, "7", "5", "7 5 12 col 1"},
-            {true, "3", "45", "45 3 42 col 2"},
-            {true, "10000", "9999", "10000 9999 1 col 5"},
-            {true, "45", "45", "45 45 0 col 2"},
-            {false, "", "", "0 0 0 col 1"},
-        };
-        for (const auto& [moins, premier, second, vu] : cas)
-            dans_la_fenetre(moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4,
-                            [&, premier = premier, second = second, vu = vu] {
-                FeuilleAddition& f = Feuille_addition();
-                choose(f.mnu_long1(6));
-                choisir_termes(premier, second);
-                QCOMPARE(operation(), QString(vu));
-                QVERIFY(tirages->draw_count() == 0 && tirages->reseed_count() == 0);
-                QVERIFY(f.mnu_long1(6).Checked() && !f.mnu_choix_termes.Checked());
-                QVERIFY(has_keyboard_focus(case_resultat(0)) && visible(f.Command3));
+                QVERIFY(suite.reseed_count() == semences + 1 && (nb_chiffres1 == 5 || nb_chiffres2 == 5));
             });
     }
 
@@ -182,7 +177,10 @@ private slots:
             QVERIFY(painted_color(case_resultat(0)) == ui::green && painted_color(case_resultat(1)) == ui::red);
             QCOMPARE(compteurs(), (QList<int>{1, 1, 1, 2, 50}));
             QVERIFY(has_keyboard_focus(f.Command2));
-            // A checked box keeps the focus for its correction, and every check counts.
+            // A checked box, red or green, keeps the focus for its correction, and every check counts.
+            click(case_resultat(0));
+            keypad_digit(case_resultat(0), 5);
+            QVERIFY(has_keyboard_focus(case_resultat(0)));
             click(case_resultat(1));
             keypad_digit(case_resultat(1), 8);
             QVERIFY(has_keyboard_focus(case_resultat(1)) && case_resultat(0).Text() == "5");
@@ -196,24 +194,9 @@ private slots:
             click(f.Command3);
             for (int k = 0; k < 5; ++k) QCOMPARE(painted_color(case_resultat(k)), ui::red);
             QCOMPARE(compteurs(), (QList<int>{0, 5, 3, 9, 33}));
-
-            // Box after box to the last one, then "Vérifier".
-            choose(f.mnu_long1(6));
-            choose(f.mnu_long2(6));
-            tirer_dans({0.9999999});
-            click(f.Command2);
-            for (int k = 0; k <= 6; ++k) {
-                QVERIFY(has_keyboard_focus(case_resultat(k)));
-                keypad_digit(case_resultat(k), 9);
-            }
-            QVERIFY(has_keyboard_focus(f.Command3));
-            click(f.Command3);
-            click(case_resultat(3));
-            keypad_digit(case_resultat(3), 9);
-            QVERIFY(has_keyboard_focus(case_resultat(3)));  // green, kept too
             click(f.Command1);
         });
-        QCOMPARE(Feuille_score->Label3.Caption(), QString("50"));
+        QCOMPARE(Feuille_score->Label3.Caption(), QString("33"));
     }
 };
 

@@ -50,8 +50,6 @@ QString rendu(const std::function<QString(const ui::TextBox&)>& montrer)
 // Expected digits, the yellow ones marked with '.
 QString vue(const ui::TextBox& box) { return attendu(box) + (back_color(box) == ui::yellow ? "'" : ""); }
 
-QString couleur(const ui::TextBox& box) { return teinte(box); }
-
 // Types on the keypad the expected digit of each box the focus reaches, from
 // the first quotient digit; returns the boxes visited ("q1" Txt_quotient(1), "r10" Txt_reste(10)).
 QString remplir_au_pave()
@@ -94,45 +92,29 @@ private slots:
         QCOMPARE(ui::runtime_error_count(), 0);
     }
 
-    void disposition_puis_chemin_du_pave_data()
-    {
-        QTest::addColumn<QString>("dividende");
-        QTest::addColumn<QString>("diviseur");
-        QTest::addColumn<QString>("disposition");
-        QTest::addColumn<QString>("chemin");
-        QTest::newRow("1234 ÷ 5") << "1234" << "5" << "246.. ..23'. ...34' ....4 ..... ....."
-                                  << "q0 r2 r1 q1 r11 r10 q2 r20 cde_verifier";
-        QTest::newRow("quotient nul") << "12" << "345" << "0.... ...12 ..... ..... ..... ....."
-                                      << "q0 r0 r1 cde_verifier";
-        QTest::newRow("reste nul") << "45" << "9" << "5.... ....0 ..... ..... ..... ....." << "q0 r0 cde_verifier";
-        QTest::newRow("zéros") << "1005" << "5" << "201.. ..00'. ...05' ....0 ..... ....."
-                               << "q0 r2 r1 q1 r11 r10 q2 r20 cde_verifier";
-        QTest::newRow("reste à deux chiffres") << "5000" << "51" << "98... ..410' ....2 ..... ..... ....."
-                                               << "q0 r1 r2 r0 q1 r10 cde_verifier";
-        QTest::newRow("cinq lignes") << "98765" << "4" << "24691 18'... .27'.. ..36'. ...05' ....1"
-                                     << "q0 r4 r3 q1 r13 r12 q2 r22 r21 q3 r31 r30 q4 r40 cde_verifier";
-    }
-
+    // The expected digits, the yellow ones marked ', then the boxes the keypad
+    // goes through, each filled with its expected digit, and all of them right.
     void disposition_puis_chemin_du_pave()
     {
-        QFETCH(QString, dividende);
-        QFETCH(QString, diviseur);
-        QFETCH(QString, disposition);
-        QFETCH(QString, chemin);
-        ouvrir();
-        poser(dividende, diviseur);
-        QCOMPARE(rendu(vue), disposition);
-        QVERIFY(has_keyboard_focus(F().cde_GO));
-        for (auto i : F().Txt_reste.indices())
-            if (visible(F().Txt_reste(i)) && back_color(F().Txt_reste(i)) == ui::yellow)
-                QCOMPARE(painted_color(F().Txt_reste(i)), ui::yellow);
-
-        QCOMPARE(remplir_au_pave(), chemin);
-        QVERIFY(has_keyboard_focus(F().cde_verifier));
-        click(F().cde_verifier);
-        const int cases = static_cast<int>(chemin.count(' '));
-        QCOMPARE(compteurs(), (QList<int>{cases, 0, cases, cases, 100}));
-        QVERIFY(has_keyboard_focus(F().Command1));
+        const char* const cas[][4] = {
+            {"1234", "5", "246.. ..23'. ...34' ....4 ..... .....", "q0 r2 r1 q1 r11 r10 q2 r20 cde_verifier"},
+            {"12", "345", "0.... ...12 ..... ..... ..... .....", "q0 r0 r1 cde_verifier"},
+            {"45", "9", "5.... ....0 ..... ..... ..... .....", "q0 r0 cde_verifier"},
+            {"5000", "51", "98... ..410' ....2 ..... ..... .....", "q0 r1 r2 r0 q1 r10 cde_verifier"},
+            {"98765", "4", "24691 18'... .27'.. ..36'. ...05' ....1",
+             "q0 r4 r3 q1 r13 r12 q2 r22 r21 q3 r31 r30 q4 r40 cde_verifier"},
+        };
+        for (const auto& [dividende, diviseur, disposition, chemin] : cas) {
+            ouvrir();
+            poser(dividende, diviseur);
+            QCOMPARE(rendu(vue), disposition);
+            QVERIFY(has_keyboard_focus(F().cde_GO));
+            QCOMPARE(remplir_au_pave(), chemin);
+            click(F().cde_verifier);
+            const int cases = static_cast<int>(QString(chemin).count(' '));
+            QCOMPARE(compteurs(), (QList<int>{cases, 0, cases, cases, 100}));
+            QVERIFY(has_keyboard_focus(F().Command1));
+        }
     }
 
     void verification_et_premier_essai()
@@ -148,7 +130,7 @@ private slots:
         QVERIFY(has_keyboard_focus(F().Txt_reste(20)));  // main-row digits stay
         F().Txt_reste(44).setText("3");                  // hidden: painted, not counted
         click(F().cde_verifier);
-        QCOMPARE(rendu(couleur), QString("vvv.. ..rv. ...rv ....v ..... ....."));
+        QCOMPARE(rendu(teinte), QString("vvv.. ..rv. ...rv ....v ..... ....."));
         QCOMPARE(back_color(F().Txt_reste(44)), ui::red);
         QCOMPARE(back_color(F().Txt_quotient(4)), ui::green);
         QCOMPARE(compteurs(), (QList<int>{6, 2, 6, 8, 75}));
@@ -156,7 +138,7 @@ private slots:
         // Checked again after a correction: repainted, not counted.
         saisir(F().Txt_reste(11), "0");
         click(F().cde_verifier);
-        QCOMPARE(rendu(couleur), QString("vvv.. ..rv. ...vv ....v ..... ....."));
+        QCOMPARE(rendu(teinte), QString("vvv.. ..rv. ...vv ....v ..... ....."));
         QCOMPARE(compteurs(), (QList<int>{7, 1, 6, 8, 75}));
         click(F().Txt_quotient(0));
         keypad_digit(F().Txt_quotient(0), 2);  // a judged box keeps the focus
@@ -172,7 +154,7 @@ private slots:
         QCOMPARE(compteurs(), (QList<int>{8, 0, 14, 16, 87}));
     }
 
-    void sorties_score_et_a_propos()
+    void sorties_options_et_a_propos()
     {
         click(Feuille_Tibalou->Command3);
         total_justes = 3;
@@ -195,10 +177,22 @@ private slots:
         QCOMPARE(Feuille_score->Label3.Caption(), QString("75"));
         Feuille_score.unload();
 
+        // Each option poses a new division; "Autre opération" gives the keyboard to the start button.
         ouvrir();
+        const ui::FixedSequence& tirages = tirer_dans({0.5, 0.5});
+        choose(F().mnu_dvseur_3);
+        choose(F().mnu_dvdende_5);  // 55 000 ÷ 550
+        QCOMPARE(tirages.reseed_count(), 2);
+        QCOMPARE(rendu(vue), QString("100.. ..00'. ...00' ....0 ..... ....."));
+        QVERIFY(!F().mnu_dvdende_4.Checked() && F().mnu_dvdende_5.Checked() && !F().mnu_dvseur_1.Checked() &&
+                F().mnu_dvseur_3.Checked());
+        click(F().Command1);
+        QVERIFY(has_keyboard_focus(F().cde_GO));
         saisir(F().Txt_quotient(0), "4");
-        QVERIFY(a_propos_pendant(
-            [] { key_click(F().Txt_quotient(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier); }));
+        QVERIFY(a_propos_pendant([] {  // Ctrl and Alt let go before the M
+            key_press(F().Txt_quotient(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
+            key_release(F().Txt_quotient(0), Qt::Key_M);
+        }));
         QCOMPARE(F().Txt_quotient(0).Text(), QString("4"));
         choose(F().mnu_quitter);
         QVERIFY(Feuille_score.shown());
@@ -206,22 +200,6 @@ private slots:
         ouvrir();
         close_box(Feuille_division);
         QVERIFY(!Feuille_division.loaded() && !Feuille_score.loaded());
-    }
-
-    void options_et_tirages()
-    {
-        ouvrir();
-        const ui::FixedSequence& tirages = tirer_dans({0.5, 0.5});
-        choose(F().mnu_dvseur_3);
-        choose(F().mnu_dvdende_5);  // 55 000 ÷ 550
-        QCOMPARE(tirages.reseed_count(), 2);
-        QCOMPARE(rendu(vue), QString("100.. ..00'. ...00' ....0 ..... ....."));
-        open_and_close(F().mnu_options);
-        QCOMPARE(QList<bool>({F().mnu_dvdende_4.Checked(), F().mnu_dvdende_5.Checked(), F().mnu_dvseur_1.Checked(),
-                              F().mnu_dvseur_3.Checked()}),
-                 QList<bool>({false, true, false, true}));
-        click(F().Command1);
-        QVERIFY(has_keyboard_focus(F().cde_GO));
     }
 
     void panneau_d_aide()
