@@ -184,6 +184,7 @@ private slots:
         choose(F().mnu_dvdende_5);  // 55 000 ÷ 550
         QCOMPARE(tirages.reseed_count(), 2);
         QCOMPARE(rendu(vue), QString("100.. ..00'. ...00' ....0 ..... ....."));
+        open_and_close(F().mnu_options);  // the ticks are set as the menu opens
         QVERIFY(!F().mnu_dvdende_4.Checked() && F().mnu_dvdende_5.Checked() && !F().mnu_dvseur_1.Checked() &&
                 F().mnu_dvseur_3.Checked());
         click(F().Command1);
