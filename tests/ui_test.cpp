@@ -198,6 +198,14 @@ private slots:
         // The window sees the key release before the box does.
         QCOMPARE(events, (QStringList{"form keydown 103 0", "keypress 55", "form keyup 103 0", "keyup 103 0",
                                       "form keydown 51 0", "keypress 51", "form keyup 51 0", "keyup 51 0"}));
+        // Wayland tells the keypad only by the keysym (KP_7), Num Lock on.
+        events.clear();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, 87, 0xffb7, 0x10, "7");
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, 87, 0xffb7, 0x10, "7");
+        ui::testing::deliver(boite, press);
+        ui::testing::deliver(boite, release);
+        QCOMPARE(boite.Text(), QString("737"));
+        QCOMPARE(events, (QStringList{"form keydown 103 0", "keypress 55", "form keyup 103 0", "keyup 103 0"}));
     }
 
     void a_key_released_after_num_lock_changed_is_still_the_key_typed()
