@@ -1,4 +1,5 @@
-# The two commands of the README; both install what is missing first.
+# make run and make test: the README's two commands once make is there
+# (tibalou.sh installs it); both install whatever else is missing first.
 BUILD ?= build
 JOBS ?= 2
 CMAKE_ARGS ?=
