@@ -1,4 +1,5 @@
-# The two commands of the README; both install what is missing first.
+# make run and make test: the README's two commands once make is there
+# (tibalou.sh installs it); both install whatever else is missing first.
 BUILD ?= build
 JOBS ?= 2
 CMAKE_ARGS ?=
@@ -38,9 +39,16 @@ bench: deps
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 	$(BUILD)/bench/bench
 
-package: build
+# The Debian package, built apart as Debian builds its packages: with the
+# compiler and linker flags of dpkg-buildflags, every hardening included.
+package: deps
 	@sh scripts/install-deps.sh package
-	cd $(BUILD) && cpack
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_ARGS) >/dev/null
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack
 
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize build-package

@@ -1,16 +1,20 @@
 #!/bin/sh
 # Installs the Debian packages that building, testing and running need, and
 # those of the extra tasks named as arguments:
-#   package   the Debian package and the checks of its desktop files
-#   pictures  the virtual X server that the pictures are rendered on
-#   clang     the second compiler the code must build with, warning-free
+#   package      the Debian package, lintian and the checks of its desktop files
+#   desktop      the X11 and Wayland sessions that tests/desktop_start.sh starts it in
+#   bare-debian  debootstrap, which makes the fresh Debian the README is tried on
+#   pictures     the virtual X server that the pictures are rendered on
+#   clang        the second compiler the code must build with, warning-free
 # Quiet and quick when everything is there already.
 set -eu
 
 packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
 for task in "$@"; do
     case $task in
-        package) packages="$packages dpkg-dev file desktop-file-utils appstream" ;;
+        package) packages="$packages dpkg-dev file desktop-file-utils appstream lintian" ;;
+        desktop) packages="$packages xvfb x11-utils sway jq" ;;
+        bare-debian) packages="$packages debootstrap" ;;
         pictures) packages="$packages xvfb xauth" ;;
         clang) packages="$packages clang" ;;
         *) echo "install-deps: unknown task $task" >&2; exit 2 ;;

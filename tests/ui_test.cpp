@@ -189,6 +189,14 @@ private slots:
         QVERIFY(events.contains("form keyup 77 7") && events.indexOf("form keydown 17 2") < down);
         QVERIFY(down >= 0 && down < events.indexOf("form keyup 77 0"));
         QCOMPARE(boite.Text(), QString("734"));
+
+        // Wayland tells the keypad only by the keysym (KP_7), Num Lock on.
+        events.clear();
+        for (auto kind : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            event.emplace(kind, Qt::Key_7, Qt::NoModifier, 87, 0xffb7, 0x10, "7");
+            deliver(boite, *event);
+        }
+        QCOMPARE(events, (QStringList{"form keydown 103 0", "keypress 55", "form keyup 103 0", "keyup 103 0"}));
     }
 
     void only_what_keypress_lets_through_enters_a_box()

@@ -19,6 +19,11 @@ Application::Application(int& argc, char** argv)
 {
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     impl_ = new Impl(argc, argv);
+    // The desktop entry's id is the window class on X11 (which Qt takes from
+    // the application name) and the app id on Wayland: docks and shells pair
+    // the windows with the launcher and its icon by it.
+    QApplication::setApplicationName(QStringLiteral("fr.tibalou.Tibalou"));
+    QApplication::setDesktopFileName(QStringLiteral("fr.tibalou.Tibalou"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
     impl_->app.installEventFilter(&impl_->key_watch);

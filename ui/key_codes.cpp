@@ -13,10 +13,18 @@ std::map<quint32, std::int16_t> held_keys;
 const QKeyEvent* release_in_delivery = nullptr;
 std::int16_t code_of_release_in_delivery = 0;
 
+// Qt 6.4 on Wayland leaves out Qt::KeypadModifier; the keypad keysyms
+// (XKB_KEY_KP_Space to XKB_KEY_KP_Equal) still come as native virtual keys.
+bool from_keypad(const QKeyEvent& event)
+{
+    const quint32 keysym = event.nativeVirtualKey();
+    return (event.modifiers() & Qt::KeypadModifier) || (keysym >= 0xff80 && keysym <= 0xffbd);
+}
+
 std::int16_t code_from_key(const QKeyEvent& event)
 {
     const int key = event.key();
-    const bool keypad = event.modifiers() & Qt::KeypadModifier;
+    const bool keypad = from_keypad(event);
     if (key >= Qt::Key_0 && key <= Qt::Key_9) return static_cast<std::int16_t>((keypad ? 96 : 48) + key - Qt::Key_0);
     if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::int16_t>(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return static_cast<std::int16_t>(112 + key - Qt::Key_F1);
