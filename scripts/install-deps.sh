@@ -11,7 +11,7 @@ packages="cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev font
 for task in "$@"; do
     case $task in
         package) packages="$packages dpkg-dev file desktop-file-utils appstream" ;;
-        pictures) packages="$packages xvfb xauth" ;;
+        pictures) packages="$packages xvfb xauth librsvg2-bin" ;;
         clang) packages="$packages clang" ;;
         *) echo "install-deps: unknown task $task" >&2; exit 2 ;;
     esac
