@@ -46,7 +46,7 @@ void Feuille_Tibalou_cd_quitter_tout_Click()
     ui::end_program();
 }
 
-ui::Design bouton_image(const char* name, const char* caption, int left, int top, const char* const* picture)
+ui::Design bouton_image(const char* name, const char* caption, int left, int top, const char* picture)
 {
     return {.name = name, .caption = caption, .left = left, .top = top, .width = 1335, .height = 1215,
             .picture = picture, .picture_style = true};

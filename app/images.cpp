@@ -1,13 +1,7 @@
 #include "app/images.h"
 
-#include "app/images/addition.xpm"
-#include "app/images/division.xpm"
-#include "app/images/multiplication.xpm"
-#include "app/images/soustraction.xpm"
-#include "app/images/tibalou.xpm"
-
-const char* const* const image_tibalou = tibalou_xpm;
-const char* const* const image_addition = addition_xpm;
-const char* const* const image_soustraction = soustraction_xpm;
-const char* const* const image_multiplication = multiplication_xpm;
-const char* const* const image_division = division_xpm;
+const char* const image_tibalou = ":/images/tibalou.svg";
+const char* const image_addition = ":/images/addition.svg";
+const char* const image_soustraction = ":/images/soustraction.svg";
+const char* const image_multiplication = ":/images/multiplication.svg";
+const char* const image_division = ":/images/division.svg";

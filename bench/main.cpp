@@ -17,6 +17,7 @@ constexpr int start_runs = 15;
 constexpr int opening_runs = 60;
 constexpr int keypad_digits = 3000;
 constexpr int logic_runs = 3000;
+constexpr int resizes = 200;
 
 // Start-ups of every kind, taken in turn so that the machine's load falls on
 // all alike; the first of each only warms the caches.
@@ -75,10 +76,12 @@ int main(int argc, char** argv)
     print("Opening the exercise windows (load, lay-out, first paint)", opening);
     const auto keypad = keypad_figures(keypad_digits);
     print("One keypad digit (press, release, filter, focus move, repaint)", keypad);
+    const auto resizing = resize_figures(resizes);
+    print("Resizing a window (lay-out and repaint)", resizing);
     print("Logic only, largest problem of each exercise (per operation)", logic_figures(logic_runs));
 
     int missed = start.empty() ? 1 : 0;
-    for (const auto* figures : {&start, &opening, &keypad})
+    for (const auto* figures : {&start, &opening, &keypad, &resizing})
         for (const Figure& figure : *figures) missed += figure.met() ? 0 : 1;
     std::printf("\n%s\n", missed ? "Some figures miss their goal." : "Every figure meets its goal.");
     return 0;

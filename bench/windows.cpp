@@ -180,6 +180,32 @@ std::vector<Figure> keypad_figures(int digits)
     return figures;
 }
 
+std::vector<Figure> resize_figures(int resizes)
+{
+    std::vector<double> samples;
+    const Exercise& multiplication = exercises()[1];
+    when_modal([&] {
+        ui::FormSlotBase& slot = multiplication.opening.slot;
+        wait_until_active(slot);
+        multiplication.largest();
+        multiplication.next_problem();
+        QWidget& top = *window(slot);
+        const QSize design = top.size();
+        const QSize twice = design + client(slot)->size();
+        for (int run = 0; run < resizes; ++run) {
+            const Clock::time_point start = Clock::now();
+            top.resize(run % 2 ? design : twice);
+            QCoreApplication::processEvents();
+            top.repaint();
+            samples.push_back(milliseconds(Clock::now() - start));
+        }
+        slot.unload();
+    });
+    click(Feuille_Tibalou().*multiplication.opening.button);
+    tidy();
+    return {{"Multiplication window resized (design size to twice, and back)", "ms", median(samples), {}, 16.0}};
+}
+
 std::vector<Figure> logic_figures(int runs)
 {
     std::vector<Figure> figures;

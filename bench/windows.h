@@ -13,5 +13,8 @@ void show_main_menu();
 std::vector<Figure> opening_figures(int runs);
 // One keypad digit in each exercise, on its largest problem: median and 99th percentile.
 std::vector<Figure> keypad_figures(int digits);
+// The multiplication window (the largest), its largest problem posed, resized
+// from its design size to twice that and back: lay-out and repaint, per resize.
+std::vector<Figure> resize_figures(int resizes);
 // Set-up and check of each exercise's largest problem, its window never shown.
 std::vector<Figure> logic_figures(int runs);

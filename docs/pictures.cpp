@@ -4,6 +4,7 @@
 //   pictures OUTPUT_FOLDER    (run by scripts/pictures.sh under a virtual X server)
 #include <QCoreApplication>
 #include <QDir>
+#include <QWidget>
 #include <cstdio>
 
 #include "addition/Feuille_addition.h"
@@ -33,6 +34,18 @@ void picture(ui::FormSlotBase& window, const char* name)
         std::fprintf(stderr, "pictures: could not write %s\n", qPrintable(path));
         ++failures;
     }
+}
+
+// The same window as a pupil makes it on a large screen: twice its design.
+void enlarged_picture(ui::FormSlotBase& slot, const char* name)
+{
+    QWidget& top = *window(slot);
+    const QSize design = top.size();
+    top.resize(design + client(slot)->size());
+    QCoreApplication::processEvents();
+    picture(slot, name);
+    top.resize(design);
+    QCoreApplication::processEvents();
 }
 
 void keypad(const QString& digits, ui::Focusable& anywhere)
@@ -93,6 +106,7 @@ void division()
         keypad("22343465", w.Command2);
         click(w.cde_verifier);
         picture(Feuille_division, "division");
+        enlarged_picture(Feuille_division, "division-agrandie");
         choose(w.mnu_affich_aide);
         click(w.Fr_aide_txt_chiffre);
         keypad("2", w.Command2);
@@ -119,6 +133,7 @@ int main(int argc, char** argv)
     picture(Feuille_Tibalou, "menu-principal");
     click(Feuille_Tibalou->Command3);
     picture(Feuille_Tibalou, "menu");
+    enlarged_picture(Feuille_Tibalou, "menu-agrandi");
     addition();
     multiplication();
     division();

@@ -9,13 +9,13 @@
 # Quiet and quick when everything is there already.
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
+packages="cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
 for task in "$@"; do
     case $task in
         package) packages="$packages dpkg-dev file desktop-file-utils appstream lintian" ;;
         desktop) packages="$packages xvfb x11-utils sway jq" ;;
         bare-debian) packages="$packages debootstrap" ;;
-        pictures) packages="$packages xvfb xauth" ;;
+        pictures) packages="$packages xvfb xauth librsvg2-bin" ;;
         clang) packages="$packages clang" ;;
         *) echo "install-deps: unknown task $task" >&2; exit 2 ;;
     esac

@@ -15,3 +15,9 @@ server=$!
 trap 'kill $server 2>/dev/null' EXIT
 sleep 1
 DISPLAY=$display QT_QPA_PLATFORM=xcb "$BUILD/pictures" docs
+# The same windows on a screen at 200 %.
+scaled=$(mktemp -d)
+DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 "$BUILD/pictures" "$scaled" >/dev/null
+cp "$scaled/menu.png" docs/menu-200.png
+cp "$scaled/division.png" docs/division-200.png
+rm -r "$scaled"

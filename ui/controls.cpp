@@ -4,8 +4,12 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
+#include <cstdlib>
 
 #include "ui/errors.h"
+#include "ui/pictures.h"
+#include "ui/placement.h"
 #include "ui/screen.h"
 #include "ui/widgets.h"
 
@@ -70,13 +74,17 @@ ReportingWidget captioned(W* button, const Design& design)
     return reporting(button);
 }
 
-ReportingWidget made_button(Container& parent, const Design& design)
+ReportingWidget made_button(Container& parent, const Design& unfaced)
 {
+    // Captions take the narrower face that stands for the designs' own, so
+    // that they keep some air inside their buttons at every scale.
+    Design design = unfaced;
+    if (design.font.face.isEmpty()) design.font.face = QStringLiteral("MS Sans Serif");
     if (design.picture_style) {
         auto* tool = made<ButtonWidget<QToolButton>>(parent, design);
         tool->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         if (design.picture) {
-            tool->setIcon(QIcon(QPixmap(design.picture)));
+            tool->setIcon(picture(design.picture));
             tool->setIconSize(QSize(32, 32));
         }
         return captioned(tool, design);
@@ -115,7 +123,7 @@ Control::Control(Container& parent, const Design& design, QWidget* widget)
 
 void Control::place()
 {
-    widget_->setGeometry(pixels(left_), pixels(top_), pixels(width_), pixels(height_));
+    parent_.placement().place(*widget_, QRect(left_, top_, width_, height_));
 }
 
 void Control::set_visible(bool visible)
@@ -307,8 +315,11 @@ Line::Line(Container& parent, const Ends& ends, bool visible, const QString& nam
 
 void Line::redraw()
 {
-    static_cast<LineWidget*>(widget_)->set_ends(QPoint(pixels(ends_.x1), pixels(ends_.y1)),
-                                                 QPoint(pixels(ends_.x2), pixels(ends_.y2)));
+    // One pixel of the design thick, and as long as from end to end inclusive.
+    const int x = std::min(ends_.x1, ends_.x2), y = std::min(ends_.y1, ends_.y2);
+    const int one_pixel = 15;
+    parent_.placement().place(*widget_, QRect(x, y, std::abs(ends_.x2 - ends_.x1) + one_pixel,
+                                               std::abs(ends_.y2 - ends_.y1) + one_pixel));
 }
 
 void Line::setX1(int twips)

@@ -13,6 +13,7 @@ class QWidget;
 namespace ui {
 
 class Focusable;
+class Placement;
 class Reporting;
 
 // A window or a frame, as the controls standing in it see it.
@@ -20,6 +21,8 @@ class Container {
 public:
     // The widget the controls are drawn on.
     virtual QWidget* client() = 0;
+    // Where the window places its controls, at the scale it shows its design.
+    virtual Placement& placement() = 0;
     // Visible itself and inside visible containers (the window's own state aside).
     virtual bool shown_in_window() const = 0;
     // A control that takes the focus has been made in it; they come in design order.
@@ -164,6 +167,7 @@ public:
 
 private:
     QWidget* client() override { return widget_; }
+    Placement& placement() override { return parent_.placement(); }
     bool shown_in_window() const override { return Control::shown_in_window(); }
     void adopt(Focusable& control) override { parent_.adopt(control); }
     void focus_arrived(Focusable& control) override { parent_.focus_arrived(control); }

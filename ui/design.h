@@ -33,7 +33,7 @@ struct Design {
     QString accessible_name;   // short French name for screen readers
     QString tag;
     bool border = false;       // labels: fixed single border
-    const char* const* picture = nullptr;  // buttons: XPM shown above the caption
+    const char* picture = nullptr;  // buttons: SVG resource shown above the caption
     bool picture_style = false;  // buttons: the picture-button look, with or without picture
     bool checked = false;      // menu entries
     bool enabled = true;       // menu entries
@@ -45,7 +45,7 @@ struct FormDesign {
     QString caption;    // title bar
     int width = 0;      // client area, twips
     int height = 0;
-    const char* const* icon = nullptr;  // 32 × 32 XPM
+    const char* icon = nullptr;  // SVG resource of its icon
     bool key_preview = false;  // onKeyDown and onKeyUp see each key before the focused control
 };
 

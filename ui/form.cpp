@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/errors.h"
+#include "ui/pictures.h"
 #include "ui/screen.h"
 #include "ui/widgets.h"
 
@@ -63,11 +64,11 @@ QRect screen_area(QWidget& window)
 Form::Form(const FormDesign& design)
     : name_(design.name),
       key_preview_(design.key_preview),
-      window_(new WindowWidget(QSize(pixels(design.width), pixels(design.height))))
+      window_(new WindowWidget(QSize(design.width, design.height)))
 {
     window_->setWindowTitle(design.caption);
     window_->setAccessibleName(design.caption);
-    if (design.icon) window_->setWindowIcon(QIcon(QPixmap(design.icon)));
+    if (design.icon) window_->setWindowIcon(picture(design.icon));
     window_->report_to(this);
 }
 
@@ -80,6 +81,11 @@ Form::~Form()
 QWidget* Form::client()
 {
     return window_->client();
+}
+
+Placement& Form::placement()
+{
+    return window_->placement();
 }
 
 QMenuBar* Form::menu_bar()

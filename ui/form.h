@@ -67,6 +67,7 @@ private:
 
     // What its controls, its menus and its window's widget see of it.
     QWidget* client() override;
+    Placement& placement() override;
     bool shown_in_window() const override { return true; }
     void adopt(Focusable& control) override { focusables_.push_back(&control); }
     void focus_arrived(Focusable& control) override;

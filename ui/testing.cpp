@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/widgets.h"
+
 namespace ui::testing {
 
 namespace {
@@ -40,6 +42,11 @@ QWidget* widget(const Control& control)
 QWidget* window(FormSlotBase& slot)
 {
     return &WindowSide::window_of(slot);
+}
+
+QWidget* client(FormSlotBase& slot)
+{
+    return static_cast<WindowWidget&>(WindowSide::window_of(slot)).client();
 }
 
 bool visible(const Control& control)

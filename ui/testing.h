@@ -18,6 +18,7 @@ using ui::Form;
 
 QWidget* widget(const Control& control);
 QWidget* window(FormSlotBase& slot);
+QWidget* client(FormSlotBase& slot);  // the surface its controls stand on
 
 // What the program wrote, and what the screen shows.
 bool visible(const Control& control);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/key_codes.h"
+#include "ui/placement.h"
 
 namespace ui {
 
@@ -31,17 +32,44 @@ bool KeyWatch::eventFilter(QObject* receiver, QEvent* event)
 
 // Window
 
-WindowWidget::WindowWidget(QSize client_size)
+// The surface the controls stand on: the design's size at least, and the
+// design fitted to whatever size the window is given.
+class WindowWidget::Client : public QWidget {
+public:
+    Client(QWidget* parent, QSize design) : QWidget(parent), placement(*this, design)
+    {
+        setMinimumSize(placement.design_size());
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    QSize sizeHint() const override { return placement.design_size(); }
+
+    Placement placement;
+
+protected:
+    void resizeEvent(QResizeEvent*) override { placement.fit(size()); }
+};
+
+WindowWidget::WindowWidget(QSize design)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowMinimizeButtonHint),
-      client_(new QWidget(this)),
+                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+      client_(new Client(this, design)),
       layout_(new QVBoxLayout(this))
 {
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    layout_->setSizeConstraint(QLayout::SetFixedSize);
-    client_->setFixedSize(client_size);
     layout_->addWidget(client_);
+}
+
+WindowWidget::~WindowWidget() = default;
+
+QWidget* WindowWidget::client() const
+{
+    return client_;
+}
+
+Placement& WindowWidget::placement()
+{
+    return client_->placement;
 }
 
 QMenuBar* WindowWidget::menu_bar()
@@ -207,20 +235,9 @@ LineWidget::LineWidget(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void LineWidget::set_ends(QPoint from, QPoint to)
-{
-    const QRect box = QRect(from, to).normalized().adjusted(0, 0, 1, 1);
-    from_ = from - box.topLeft();
-    to_ = to - box.topLeft();
-    setGeometry(box);
-    update();
-}
-
 void LineWidget::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawLine(from_, to_);
+    QPainter(this).fillRect(rect(), palette().color(QPalette::WindowText));
 }
 
 }  // namespace ui

@@ -15,6 +15,10 @@ class QMenuBar;
 class QVBoxLayout;
 
 namespace ui {
+class Placement;
+}
+
+namespace ui {
 
 // A widget that reports: to nobody until a control or window listens, and to
 // nobody again once it stops listening.
@@ -33,11 +37,15 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 };
 
-// A window of fixed client size, with a menu bar once a menu asks for one.
+// A window that shows its design at its design size, or larger as the window
+// grows, with a menu bar once a menu asks for one.
 class WindowWidget : public QWidget, public Reporting {
 public:
-    explicit WindowWidget(QSize client_size);
-    QWidget* client() const { return client_; }
+    // `design`: the client area's size in twips.
+    explicit WindowWidget(QSize design);
+    ~WindowWidget() override;
+    QWidget* client() const;
+    Placement& placement();
     QMenuBar* menu_bar();
     // A key event on its way to a widget of this window: the window hears it first.
     void preview_key(const QKeyEvent& event);
@@ -46,7 +54,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* client_;
+    class Client;
+    Client* client_;
     QVBoxLayout* layout_;
     QMenuBar* menu_bar_ = nullptr;
 };
@@ -82,17 +91,15 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
-// A straight line drawn over its container, which it never hides from the mouse.
+// A horizontal or vertical rule drawn over its container: the widget is its
+// stroke, filled whole, so that it shows at any scale. It never hides
+// anything from the mouse.
 class LineWidget : public QWidget {
 public:
     explicit LineWidget(QWidget* parent);
-    void set_ends(QPoint from, QPoint to);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    QPoint from_, to_;
 };
 
 }  // namespace ui

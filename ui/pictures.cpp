@@ -1,0 +1,70 @@
+#include "ui/pictures.h"
+
+#include <QHash>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+#include <map>
+#include <memory>
+#include <utility>
+
+namespace ui {
+
+namespace {
+
+class SvgEngine : public QIconEngine {
+public:
+    explicit SvgEngine(QString source) : source_(std::move(source)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        renderer().render(painter, rect);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        // Qt asks for the size in device pixels: drawn there, never enlarged.
+        auto& cached = pixmaps_[{size.width(), size.height()}];
+        if (cached.isNull() && !size.isEmpty()) {
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer().render(&painter, QRectF(QPointF(), size));
+            painter.end();
+            cached = QPixmap::fromImage(image);
+        }
+        return cached;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    }
+
+    QIconEngine* clone() const override { return new SvgEngine(source_); }
+    QString key() const override { return QStringLiteral("tibalou-svg"); }
+
+private:
+    QSvgRenderer& renderer()
+    {
+        if (!renderer_) renderer_ = std::make_unique<QSvgRenderer>(source_);
+        return *renderer_;
+    }
+
+    QString source_;
+    std::unique_ptr<QSvgRenderer> renderer_;
+    std::map<std::pair<int, int>, QPixmap> pixmaps_;
+};
+
+}  // namespace
+
+QIcon picture(const char* source)
+{
+    static QHash<const char*, QIcon> made;
+    auto found = made.find(source);
+    if (found == made.end()) found = made.insert(source, QIcon(new SvgEngine(QString::fromUtf8(source))));
+    return *found;
+}
+
+}  // namespace ui
