@@ -5,6 +5,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/form.h"
+#include "ui/pictures.h"
 #include "ui/widgets.h"
 
 namespace ui {
@@ -33,6 +34,7 @@ Application::Application(int& argc, char** argv)
 Application::~Application()
 {
     release_all_forms();
+    forget_pictures();
     delete impl_;
 }
 

@@ -57,14 +57,24 @@ private:
     std::map<std::pair<int, int>, QPixmap> pixmaps_;
 };
 
+QHash<const char*, QIcon>& made()
+{
+    static QHash<const char*, QIcon> pictures;
+    return pictures;
+}
+
 }  // namespace
 
 QIcon picture(const char* source)
 {
-    static QHash<const char*, QIcon> made;
-    auto found = made.find(source);
-    if (found == made.end()) found = made.insert(source, QIcon(new SvgEngine(QString::fromUtf8(source))));
+    auto found = made().find(source);
+    if (found == made().end()) found = made().insert(source, QIcon(new SvgEngine(QString::fromUtf8(source))));
     return *found;
+}
+
+void forget_pictures()
+{
+    made().clear();
 }
 
 }  // namespace ui

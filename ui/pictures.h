@@ -11,5 +11,7 @@ namespace ui {
 // made once for the whole run. It offers the sizes a window manager takes for
 // an icon, 16 to 256 pixels.
 QIcon picture(const char* source);
+// Lets the pictures go while the toolkit is still there, on the way out.
+void forget_pictures();
 
 }  // namespace ui
