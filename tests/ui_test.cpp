@@ -404,7 +404,7 @@ private slots:
         auto& f = Fenetre_essai();
         QCOMPARE(ui::testing::accessible_name(f.boite), QString("Boîte d'essai"));
         QCOMPARE(ui::testing::accessible_name(f.bouton), QString("Vérifier"));
-        QCOMPARE(ui::testing::accessible_name(f.etiquette), QString("Chiffre d'essai"));
+        QCOMPARE(ui::testing::accessible_name(f.etiquette), QString("Chiffre d'essai, 7"));
         QCOMPARE(ui::testing::accessible_text(f.etiquette), QString("7"));
         f.boite.setText("42");
         QCOMPARE(ui::testing::accessible_text(f.boite), QString("42"));
