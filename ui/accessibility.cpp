@@ -196,6 +196,12 @@ void focus_shown(QWidget& control)
     QAccessible::updateAccessibility(&event);
 }
 
+void description_shown(QWidget& control)
+{
+    QAccessibleEvent event(&control, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
 QAccessibleInterface* accessible_control(const QString&, QObject* object)
 {
     // A window of the program is a window to a reader, named by its caption.

@@ -19,4 +19,7 @@ void caption_shown(QWidget& label);
 // The focus is in the control: a reader says where it is.
 void focus_shown(QWidget& control);
 
+// The control's description is worth saying again where the focus is.
+void description_shown(QWidget& control);
+
 }  // namespace ui

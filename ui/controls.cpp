@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QToolButton>
+#include <utility>
 
 #include "ui/accessibility.h"
 #include "ui/errors.h"
@@ -170,6 +171,7 @@ void Focusable::setFocus()
 {
     if (!can_take_focus()) return;
     parent_.focus_coming(*this);
+    given_behind_ = !widget_->isActiveWindow();
     widget_->setFocus(Qt::OtherFocusReason);
     // A window not yet active gets no focus event: the move is made all the same.
     parent_.focus_arrived(*this);
@@ -195,6 +197,9 @@ void Focusable::focus_in()
     // Given back by a window coming to the front, the focus may reach the
     // control without the toolkit telling screen readers.
     focus_shown(*widget_);
+    // Back in front, a reader may take what the set-up did to the control for
+    // the focus arriving and say nothing: what it announces is said again.
+    if (std::exchange(given_behind_, false) && !announcement_.isEmpty()) description_shown(*widget_);
     dispatch([this] { parent_.focus_arrived(*this); });
 }
 

@@ -116,6 +116,7 @@ private:
     Reporting& reporting_;
     std::vector<const Label*> describing_;
     QString words_, announcement_;
+    bool given_behind_ = false;  // given the focus while its window was not in front
 };
 
 class Label : public Control {
