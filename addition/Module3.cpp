@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "addition/Feuille_addition.h"
+#include "common/annonces.h"
 #include "common/chiffres.h"
 #include "common/jugement.h"
 #include "common/nb_chiffres.h"
@@ -41,7 +42,7 @@ void effacer_addition()
     for (int k = 0; k <= derniere_case; ++k) {
         f.txt_résultat(k).setText("");
         f.txt_résultat(k).setVisible(false);
-        f.txt_résultat(k).setBackColor(ui::white);
+        remettre_a_neuf(f.txt_résultat(k), ui::white);
     }
 }
 
@@ -93,6 +94,7 @@ void nouvelle_addition()
     }
     effacer_addition();
     poser_addition();
+    f.announce(operation_lue(valeur_terme1, f.signe.Caption() == "+" ? "plus" : "moins", valeur_terme2));
     f.txt_résultat(0).setFocus();
 }
 
@@ -118,5 +120,6 @@ void verifier_addition()
         if (case_resultat.Visible()) juger(case_resultat, case_resultat.Text() == case_resultat.Tag());
     }
     mettre_a_jour_totaux();
+    f.announce(bilan_lu());
     f.Command2.setFocus();
 }

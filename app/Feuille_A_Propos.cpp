@@ -25,6 +25,7 @@ FeuilleAPropos::FeuilleAPropos()
                        .font = texte})
 {
     Command1.onClick = Feuille_A_Propos_Command1_Click;
+    Command1.describedBy(Label1);
     setTabOrder(Command1);
 }
 

@@ -81,6 +81,8 @@ FeuilleTibalou::FeuilleTibalou()
     Command5.onClick = Feuille_Tibalou_Command5_Click;
     Command6.onClick = Feuille_Tibalou_Command6_Click;
     cd_quitter_tout.onClick = Feuille_Tibalou_cd_quitter_tout_Click;
+    // The welcome is heard with the button the window opens on.
+    Command3.describedBy(Label2);
     setTabOrder(Command1, Command2, cd_quitter_tout, Command3, Command4, Command5, Command6);
     // The welcome panel covers the other buttons: start on its own button.
     setInitialFocus(Command3);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/colors.h"
+
 namespace ui {
 class TextBox;
 }
@@ -15,3 +17,7 @@ void juger(ui::TextBox& box, bool juste);
 
 // Judged by a check: the back colour is exactly the green or the red.
 bool case_jugee(const ui::TextBox& box);
+
+// Paints the box in its colour before any check; a screen reader no longer
+// hears a verdict on it either.
+void remettre_a_neuf(ui::TextBox& box, ui::Color couleur);

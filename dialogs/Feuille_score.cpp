@@ -29,5 +29,9 @@ FeuilleScore::FeuilleScore()
       Command1(*this, {.name = "Command1", .caption = "OK", .left = 1560, .top = 3000, .width = 1455, .height = 495})
 {
     Command1.onClick = Feuille_score_Command1_Click;
+    // The window opens on OK: the reader says the whole sentence with it.
+    Command1.describedBy(Label1);
+    Command1.describedBy(Label3);
+    Command1.describedBy(Label2);
     setTabOrder(Command1);
 }

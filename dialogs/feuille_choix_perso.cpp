@@ -56,15 +56,11 @@ FeuilleChoixPerso::FeuilleChoixPerso()
     : ui::Form({.name = "feuille_choix_perso", .caption = "Choix personnel", .width = 6360, .height = 2595,
                 .icon = image_tibalou}),
       nombre1(*this, {.name = "nombre1", .caption = "texte à compléter", .left = 240, .top = 480, .width = 2895,
-                      .height = 375, .align = ui::Align::right, .font = legende,
-                      .accessible_name = "Nom du premier nombre"}),
-      txt_nb1(*this, {.name = "txt_nb1", .left = 3480, .top = 480, .width = 1695, .height = 375,
-                      .accessible_name = "Premier nombre"}),
+                      .height = 375, .align = ui::Align::right, .font = legende}),
+      txt_nb1(*this, {.name = "txt_nb1", .left = 3480, .top = 480, .width = 1695, .height = 375}),
       nombre2(*this, {.name = "nombre2", .caption = "texte à compléter", .left = 240, .top = 1080, .width = 2895,
-                      .height = 495, .align = ui::Align::right, .font = legende,
-                      .accessible_name = "Nom du deuxième nombre"}),
-      txt_nb2(*this, {.name = "txt_nb2", .left = 3480, .top = 1080, .width = 1695, .height = 375,
-                      .accessible_name = "Deuxième nombre"}),
+                      .height = 495, .align = ui::Align::right, .font = legende}),
+      txt_nb2(*this, {.name = "txt_nb2", .left = 3480, .top = 1080, .width = 1695, .height = 375}),
       cde_envoi(*this, {.name = "cde_envoi", .caption = "Envoi", .left = 2160, .top = 1800, .width = 1935,
                         .height = 495})
 {
@@ -73,6 +69,9 @@ FeuilleChoixPerso::FeuilleChoixPerso()
     txt_nb1.onKeyPress = feuille_choix_perso_txt_nb1_KeyPress;
     txt_nb2.onKeyPress = feuille_choix_perso_txt_nb2_KeyPress;
     cde_envoi.onClick = feuille_choix_perso_cde_envoi_Click;
+    // Each box is called by the caption beside it, "Premier facteur =".
+    nombre1.labels(txt_nb1);
+    nombre2.labels(txt_nb2);
     setTabOrder(txt_nb1, txt_nb2, cde_envoi);
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "common/annonces.h"
 #include "common/chiffres.h"
 #include "common/choix_perso.h"
 #include "common/jugement.h"
@@ -82,6 +83,7 @@ void afficher_division()
     afficher_diviseur(diviseur);
     afficher_quotient(quotient);
     poser_restes();
+    Feuille_division->announce(operation_lue(dividende, "divisé par", diviseur));
 }
 
 void afficher_dividende(std::int32_t n)
@@ -154,7 +156,7 @@ void effacer_division()
 {
     auto& F = Feuille_division();
     auto vider = [](ui::TextBox& box) {
-        box.setBackColor(ui::system_window_background);
+        remettre_a_neuf(box, ui::system_window_background);
         box.setText("");
         box.setVisible(true);
     };
@@ -252,6 +254,7 @@ void verifier_division()
         juger(F.Txt_quotient(p),
               ui::numeric_value(F.Txt_quotient(p).Text()) == ui::numeric_value(F.Et_quotient(p).Caption()));
     if (premier) mettre_a_jour_totaux();
+    F.announce(bilan_lu());
     F.Command1.setFocus();
 }
 

@@ -260,6 +260,7 @@ FeuillePrincipale::FeuillePrincipale()
     Et_produit.onKeyUp(Feuille_principale_Et_produit_KeyUp);
     Et_sommes.onGotFocus(Feuille_principale_Et_sommes_GotFocus);
     Et_sommes.onLostFocus(Feuille_principale_Et_sommes_LostFocus);
+    fr_table.readAsTable(lbl_table, 10);
     setTabOrder(cde_commencer, Cde_recommencer, Et_sommes, Et_produit, cde_verifier, cde_quitter, Command1);
     setInitialFocus(cde_commencer);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "common/annonces.h"
 #include "common/chiffres.h"
 #include "common/choix_perso.h"
 #include "common/jugement.h"
@@ -76,10 +77,10 @@ void calculer_produits_partiels()
 void initialiser_couleurs()
 {
     auto& f = Feuille_principale();
-    for (auto i : f.Et_produit.indices()) f.Et_produit(i).setBackColor(ui::system_window_background);
+    for (auto i : f.Et_produit.indices()) remettre_a_neuf(f.Et_produit(i), ui::system_window_background);
     for (auto i : f.Et_sommes.indices()) {
         const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
-        f.Et_sommes(i).setBackColor(c >= r ? ui::system_window_background : ui::light_yellow);
+        remettre_a_neuf(f.Et_sommes(i), c >= r ? ui::system_window_background : ui::light_yellow);
     }
 }
 
@@ -123,6 +124,7 @@ void recommencer_multiplication()
     f.Ligne2.setVisible(true);
     f.lbl_signe_X.setVisible(true);
     f.Ligne1.setVisible(true);
+    f.announce(operation_lue(facteur1, "fois", facteur2));
     poser_multiplication();
 }
 
@@ -209,5 +211,6 @@ void verifier_multiplication()
         if (boite.Visible()) juger(boite, chiffre_juste(boite, chiffres_produit[i - 1]));
     }
     if (premier_essai) mettre_a_jour_totaux();
+    f.announce(bilan_lu());
     f.cde_commencer.setFocus();
 }

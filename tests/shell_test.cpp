@@ -120,7 +120,7 @@ private slots:
         QCOMPARE((QStringList{accessible_name(Feuille_addition->terme2(3)),
                               accessible_name(Feuille_principale->Et_produit(6)),
                               accessible_name(Feuille_division->Txt_reste(14))}),
-                 (QStringList{"Chiffre des milliers du deuxième terme", "Chiffre des millions du produit",
+                 (QStringList{"Chiffre des milliers du deuxième terme, ?", "Chiffre des millions du produit",
                               "Reste, ligne 2, chiffre des dizaines de milliers"}));
     }
 };

@@ -6,7 +6,9 @@
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
+#include "ui/accessibility.h"
 #include "ui/errors.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
@@ -176,6 +178,8 @@ Focusable::~Focusable()
 void Focusable::setFocus()
 {
     if (!can_take_focus()) return;
+    parent_.focus_coming(*this);
+    given_behind_ = !widget_->isActiveWindow();
     widget_->setFocus(Qt::OtherFocusReason);
     // A window not yet active gets no focus event: the move is made all the same.
     parent_.focus_arrived(*this);
@@ -198,7 +202,42 @@ void Focusable::stop_listening()
 
 void Focusable::focus_in()
 {
+    // Given back by a window coming to the front, the focus may reach the
+    // control without the toolkit telling screen readers.
+    focus_shown(*widget_);
+    // Back in front, a reader may take what the set-up did to the control for
+    // the focus arriving and say nothing: what it announces is said again.
+    if (std::exchange(given_behind_, false) && !announcement_.isEmpty()) description_shown(*widget_);
     dispatch([this] { parent_.focus_arrived(*this); });
+}
+
+void Focusable::describedBy(Label& label)
+{
+    describing_.push_back(&label);
+    label.described_.push_back(this);
+    describe();
+}
+
+void Focusable::setDescription(const QString& words)
+{
+    words_ = words;
+    describe();
+}
+
+void Focusable::set_announcement(const QString& words)
+{
+    announcement_ = words;
+    describe();
+}
+
+void Focusable::describe()
+{
+    QStringList parts;
+    for (const Label* label : describing_) parts << label->Caption();
+    parts << words_ << announcement_;
+    parts.removeAll(QString());
+    const QString description = parts.join(QLatin1Char(' '));
+    if (description != widget_->accessibleDescription()) widget_->setAccessibleDescription(description);
 }
 
 // Label
@@ -210,6 +249,8 @@ Label::Label(Container& parent, const Design& design) : Control(parent, design, 
     label->setWordWrap(true);
     label->setAlignment(alignment(design.align));
     if (design.border) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    // Called by what it shows, unless the design says what it is.
+    if (design.accessible_name.isEmpty()) label->setAccessibleName({});
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Window);
     set_back_color(back_color());
@@ -224,9 +265,15 @@ QString Label::Caption() const
 void Label::setCaption(const QString& caption)
 {
     static_cast<QLabel*>(widget_)->setText(caption);
-    // Screen readers find the label by its name and read its caption in its
-    // text, and here too for tools that read only names and descriptions.
-    widget_->setAccessibleDescription(caption);
+    caption_shown(*widget_);
+    for (Focusable* control : described_) control->describe();
+}
+
+void Label::labels(Focusable& control)
+{
+    QWidget& named = widget_of(control);
+    named.setAccessibleName({});
+    static_cast<QLabel*>(widget_)->setBuddy(&named);
 }
 
 // Text box
@@ -295,7 +342,7 @@ void Button::clicked()
 
 // Frame
 
-Frame::Frame(Container& parent, const Design& design) : Control(parent, design, made<QGroupBox>(parent, design))
+Frame::Frame(Container& parent, const Design& design) : Control(parent, design, made<FrameWidget>(parent, design))
 {
     auto* frame = static_cast<QGroupBox*>(widget_);
     frame->setTitle(design.caption);
@@ -303,6 +350,14 @@ Frame::Frame(Container& parent, const Design& design) : Control(parent, design, 
     frame->setAutoFillBackground(true);
     frame->setBackgroundRole(QPalette::Window);
     set_back_color(back_color());
+}
+
+void Frame::read_as_table(const std::vector<const Control*>& cells, int columns)
+{
+    auto* table = static_cast<FrameWidget*>(widget_);
+    table->cells.clear();
+    for (const Control* cell : cells) table->cells.push_back(&widget_of(*cell));
+    table->columns = columns;
 }
 
 // Line

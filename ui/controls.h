@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 #include "ui/colors.h"
 #include "ui/design.h"
@@ -14,6 +15,7 @@ namespace ui {
 
 class Focusable;
 class Placement;
+class Label;
 class Reporting;
 
 // A window or a frame, as the controls standing in it see it.
@@ -27,6 +29,8 @@ public:
     virtual bool shown_in_window() const = 0;
     // A control that takes the focus has been made in it; they come in design order.
     virtual void adopt(Focusable& control) = 0;
+    // The program is about to give the focus to one of its controls.
+    virtual void focus_coming(Focusable& control) = 0;
     // The keyboard focus has moved to one of its controls.
     virtual void focus_arrived(Focusable& control) = 0;
 
@@ -93,6 +97,12 @@ public:
     // Its widget reports nothing more: the window is being discarded.
     void stop_listening();
 
+    // What a screen reader says after the control's name when the focus
+    // lands on it: the captions of the labels that describe it, its own
+    // words ("juste"), then what its window announces there.
+    void describedBy(Label& label);
+    void setDescription(const QString& words);
+
     std::function<void()> onGotFocus;
     std::function<void()> onLostFocus;
 
@@ -100,9 +110,16 @@ protected:
     Focusable(Container& parent, const Design& design, ReportingWidget widget);
 
 private:
+    friend class Form;
+    friend class Label;
     void focus_in() override;
+    void set_announcement(const QString& words);
+    void describe();
 
     Reporting& reporting_;
+    std::vector<const Label*> describing_;
+    QString words_, announcement_;
+    bool given_behind_ = false;  // given the focus while its window was not in front
 };
 
 class Label : public Control {
@@ -115,6 +132,14 @@ public:
     void setBackColor(Color color) { set_back_color(color); }
     int Left() const { return left(); }
     void setLeft(int twips) { set_left(twips); }
+
+    // The label names the control beside it (a dialog's box): a screen
+    // reader calls the control by the caption and links the two.
+    void labels(Focusable& control);
+
+private:
+    friend class Focusable;
+    std::vector<Focusable*> described_;
 };
 
 class TextBox : public Focusable {
@@ -165,11 +190,22 @@ public:
 
     void setVisible(bool visible) { set_visible(visible); }
 
+    // Its labels, row after row, read as a table's cells by screen readers.
+    template <class Cells>
+    void readAsTable(Cells& cells, int columns)
+    {
+        std::vector<const Control*> row_after_row;
+        for (auto i : cells.indices()) row_after_row.push_back(&cells(i));
+        read_as_table(row_after_row, columns);
+    }
+
 private:
+    void read_as_table(const std::vector<const Control*>& cells, int columns);
     QWidget* client() override { return widget_; }
     Placement& placement() override { return parent_.placement(); }
     bool shown_in_window() const override { return Control::shown_in_window(); }
     void adopt(Focusable& control) override { parent_.adopt(control); }
+    void focus_coming(Focusable& control) override { parent_.focus_coming(control); }
     void focus_arrived(Focusable& control) override { parent_.focus_arrived(control); }
 };
 

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 #include "ui/errors.h"
 #include "ui/pictures.h"
@@ -117,10 +118,46 @@ void Form::focus_arrived(Focusable& control)
     // Only moves between the program's controls count; the focus coming back
     // to the same control (menu closed, window reactivated) raises nothing.
     if (&control == focused_ || discarded_) return;
+    if (announcing_ != &control) take_announcement_back();
+    hand_announcement(control);
     Focusable* previous = focused_;
     focused_ = &control;
     if (previous && previous->onLostFocus) previous->onLostFocus();
     if (control.onGotFocus) control.onGotFocus();
+}
+
+// Said with the control before the toolkit moves the focus there: a reader
+// that heard the description change on the focused control would say it twice.
+void Form::focus_coming(Focusable& control)
+{
+    if (announcement_.isEmpty() || discarded_) return;
+    take_announcement_back();
+    hand_announcement(control);
+}
+
+void Form::announce(const QString& words)
+{
+    take_announcement_back();
+    announcement_ = words;
+    QMetaObject::invokeMethod(
+        window_,
+        [this] {
+            if (focused_ && !discarded_) hand_announcement(*focused_);
+        },
+        Qt::QueuedConnection);
+}
+
+void Form::take_announcement_back()
+{
+    if (announcing_) announcing_->set_announcement({});
+    announcing_ = nullptr;
+}
+
+void Form::hand_announcement(Focusable& control)
+{
+    if (announcement_.isEmpty()) return;
+    announcing_ = &control;
+    control.set_announcement(std::exchange(announcement_, {}));
 }
 
 void Form::key_down(std::int16_t code, std::int16_t shift)

@@ -55,6 +55,12 @@ public:
     // The control that has the focus in this window, as the program sees it.
     Focusable* focused() const { return focused_; }
 
+    // Words for a screen reader to say with the control that next takes the
+    // focus here, or with the focused one if the handler leaves the focus
+    // where it is; they stay on that control until the focus leaves it, so
+    // they are heard whichever way the window gets the keyboard back.
+    void announce(const QString& words);
+
     // What hears the pupil, in design order: all of it stops listening when
     // the window is discarded.
     const std::vector<Focusable*>& focusables() const { return focusables_; }
@@ -70,6 +76,7 @@ private:
     Placement& placement() override;
     bool shown_in_window() const override { return true; }
     void adopt(Focusable& control) override { focusables_.push_back(&control); }
+    void focus_coming(Focusable& control) override;
     void focus_arrived(Focusable& control) override;
 
     QMenuBar* menu_bar() override;
@@ -87,6 +94,8 @@ private:
     }
     void apply_tab_order(const std::vector<Focusable*>& order);
     void focus_first_control();
+    void hand_announcement(Focusable& control);
+    void take_announcement_back();
     void discard();
 
     QString name_;
@@ -96,6 +105,8 @@ private:
     FormSlotBase* slot_ = nullptr;
     Focusable* focused_ = nullptr;
     Focusable* initial_focus_ = nullptr;
+    QString announcement_;               // not yet on a control
+    Focusable* announcing_ = nullptr;    // the control that says the last one
     std::vector<Focusable*> tab_order_;
     std::vector<Focusable*> focusables_;
     std::vector<MenuEntry*> menu_entries_;

@@ -4,9 +4,12 @@
 // nothing of either: each reports what happened to the one WidgetEvents that
 // listens to it. Private to ui/.
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
+
+#include <vector>
 
 #include "ui/widget_events.h"
 
@@ -64,6 +67,14 @@ private:
 class LabelWidget : public QLabel {
 public:
     using QLabel::QLabel;
+};
+
+// A panel; one that lays out a grid of labels reads as a table.
+class FrameWidget : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+    std::vector<QWidget*> cells;  // row after row
+    int columns = 0;
 };
 
 // One line that takes only what its listener lets through.

@@ -1,0 +1,173 @@
+#include <QAccessible>
+#include <QWidget>
+
+#include "addition/Feuille_addition.h"
+#include "addition/Module3.h"
+#include "app/Feuille_A_Propos.h"
+#include "app/Feuille_Tibalou.h"
+#include "common/score.h"
+#include "dialogs/Feuille_score.h"
+#include "dialogs/feuille_choix_perso.h"
+#include "division/Feuille_division.h"
+#include "division/Module1.h"
+#include "multiplication/Feuille_principale.h"
+#include "multiplication/Module2.h"
+#include "tests/exercice.h"
+
+using namespace ui::testing;
+
+namespace {
+
+QAccessibleInterface* lu(const ui::Control& control)
+{
+    return QAccessible::queryAccessibleInterface(widget(control));
+}
+
+QString nom(const ui::Control& control)
+{
+    return lu(control)->text(QAccessible::Name);
+}
+
+QString description(const ui::Control& control)
+{
+    return lu(control)->text(QAccessible::Description);
+}
+
+ui::TextBox& resultat(int k) { return Feuille_addition->txt_résultat(k); }
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        Feuille_Tibalou.show();
+    }
+
+    // The welcome, the About line and the score are said with the button
+    // each window opens on; labels are called by what they show.
+    void windows_say_what_they_show_with_their_first_button()
+    {
+        QCOMPARE(description(Feuille_Tibalou->Command3), Feuille_Tibalou->Label2.Caption());
+        QVERIFY(nom(Feuille_Tibalou->Label2).endsWith(Feuille_Tibalou->Label2.Caption()));
+        QCOMPARE(description(Feuille_A_Propos->Command1), QString("Écrit en C++ avec Qt 6."));
+
+        score_pourcent = 75;
+        quitter_vers_score(Feuille_A_Propos);
+        QCOMPARE(description(Feuille_score->Command1),
+                 QString("Ton score global de réussite au premier essai est de : 75 %"));
+        QCOMPARE(nom(Feuille_score->Label3), QString("Score en pourcentage, 75"));
+        Feuille_score.unload();
+    }
+
+    void dialog_boxes_are_called_and_labelled_by_their_captions()
+    {
+        when_modal([] {
+            auto& d = feuille_choix_perso();
+            QCOMPARE(nom(d.txt_nb1), QString("Premier facteur ="));
+            QCOMPARE(nom(d.txt_nb2), QString("Deuxième facteur ="));
+            const auto par = lu(d.txt_nb2)->relations(QAccessible::Label);
+            QCOMPARE(par.size(), 1);
+            QCOMPARE(par[0].first->object(), widget(d.nombre2));
+            const auto pour = lu(d.nombre1)->relations(QAccessible::Labelled);
+            QCOMPARE(pour.size(), 1);
+            QCOMPARE(pour[0].first->object(), widget(d.txt_nb1));
+            type(d.txt_nb1, "12");
+            click(d.txt_nb2);
+            type(d.txt_nb2, "3");
+            click(d.cde_envoi);
+        });
+        Feuille_principale.show();
+        choose(Feuille_principale->mnu_choisir_facteurs);
+    }
+
+    void the_multiplication_table_reads_as_a_table()
+    {
+        auto* table = lu(Feuille_principale->fr_table);
+        QCOMPARE(table->role(), QAccessible::Table);
+        QAccessibleTableInterface* grille = table->tableInterface();
+        QVERIFY(grille);
+        QCOMPARE(grille->rowCount(), 10);
+        QCOMPARE(grille->columnCount(), 10);
+        QCOMPARE(grille->columnDescription(8), QString("8"));
+
+        QAccessibleInterface* case78 = grille->cellAt(7, 8);
+        QCOMPARE(case78->text(QAccessible::Name), QString("7 fois 8, 56"));
+        QCOMPARE(case78->role(), QAccessible::Cell);
+        QAccessibleTableCellInterface* cellule = case78->tableCellInterface();
+        QCOMPARE(cellule->rowIndex() * 10 + cellule->columnIndex(), 78);
+        QCOMPARE(cellule->columnHeaderCells().value(0)->text(QAccessible::Name), QString("Colonne 8, 8"));
+        QCOMPARE(cellule->rowHeaderCells().value(0)->text(QAccessible::Name), QString("Ligne 7, 7"));
+        QCOMPARE(cellule->table()->object(), table->object());
+        QCOMPARE(grille->cellAt(0, 3)->role(), QAccessible::ColumnHeader);
+        QCOMPARE(grille->cellAt(4, 0)->role(), QAccessible::RowHeader);
+        QVERIFY(!grille->cellAt(10, 0));
+        // Other panels stay plain panels.
+        QCOMPARE(lu(Feuille_Tibalou->fr_hello)->role(), QAccessible::Grouping);
+        QVERIFY(!lu(Feuille_Tibalou->fr_hello)->tableInterface());
+    }
+
+    // The operation is said with the box the focus lands in, whichever way
+    // the window gets the keyboard back, and only there.
+    void a_posed_operation_is_heard_where_the_focus_lands()
+    {
+        Feuille_principale.unload();
+        Feuille_addition.show();
+        QVERIFY(wait_until_active(Feuille_addition));
+        poser_par(Feuille_addition, Feuille_addition->mnu_choix_termes, "47", "38");
+        QCOMPARE(description(resultat(0)), QString("47 plus 38"));
+        QVERIFY(has_keyboard_focus(resultat(0)));
+        activate(Feuille_Tibalou);
+        activate(Feuille_addition);
+        QCOMPARE(description(resultat(0)), QString("47 plus 38"));
+        keypad_digit(resultat(0), 5);
+        QVERIFY(has_keyboard_focus(resultat(1)));
+        QCOMPARE(description(resultat(0)), QString());
+        QCOMPARE(description(resultat(1)), QString());
+        QCOMPARE(nom(Feuille_addition->terme1(1)), QString("Chiffre des dizaines du premier terme, 4"));
+    }
+
+    // Each judged box says its verdict; the count is said once, with the
+    // button the focus goes to, and a new operation takes the verdicts away.
+    void a_check_gives_each_box_its_verdict_and_its_count_once()
+    {
+        auto& f = Feuille_addition();
+        keypad_digit(resultat(1), 9);
+        click(f.Command3);
+        QCOMPARE((QStringList{description(resultat(0)), description(resultat(1))}), (QStringList{"juste", "faux"}));
+        QCOMPARE(description(f.Command2), QString("1 chiffre juste sur 2"));
+        click(resultat(1));
+        QCOMPARE(description(f.Command2), QString());
+        QCOMPARE(description(resultat(1)), QString("faux"));
+
+        click(f.Command2);
+        QVERIFY(description(resultat(0)).endsWith(" plus " + QString::number(valeur_terme2)));
+        QCOMPARE(description(resultat(1)), QString());
+        Feuille_addition.unload();
+    }
+
+    // A command that leaves the focus in the first box says the new
+    // operation there at once; the division says its own as it opens.
+    void an_operation_posed_under_the_focus_is_said_there()
+    {
+        auto& m = Feuille_principale();
+        Feuille_principale.show();
+        QVERIFY(wait_until_active(Feuille_principale));
+        click(m.cde_commencer);
+        QVERIFY(has_keyboard_focus(m.Et_sommes(0)));
+        choose(m.mnu_commencer);
+        QTRY_COMPARE(description(m.Et_sommes(0)), QString("%1 fois %2").arg(facteur1).arg(facteur2));
+        Feuille_principale.unload();
+
+        Feuille_division.show();
+        QVERIFY(wait_until_active(Feuille_division));
+        QCOMPARE(description(Feuille_division->Command1), QString("%1 divisé par %2").arg(dividende).arg(diviseur));
+        Feuille_division.unload();
+    }
+};
+
+TIBALOU_TEST_MAIN(AccessibilityTest)
+
+#include "accessibility_test.moc"
