@@ -136,14 +136,16 @@ def sync(src):
 
 
 def run(command, log, timeout=None):
-    """The exit status, or None when the command outlived timeout (its whole process group is then killed)."""
+    """The exit status, or None when the command outlived timeout; its whole process group never outlives it."""
     with open(log, "w") as out, subprocess.Popen(command, stdout=out, stderr=subprocess.STDOUT,
                                                  start_new_session=True) as process:
         try:
             return process.wait(timeout)
         except subprocess.TimeoutExpired:
-            os.killpg(process.pid, signal.SIGKILL)
             return None
+        finally:  # also when interrupted: the group is out of reach of the terminal's Ctrl+C
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGKILL)
 
 
 def main():
@@ -156,6 +158,7 @@ def main():
     parser.add_argument("--work", type=Path, default=Path("/tmp") / f"tibalou-mutate-{ROOT.name}",
                         help="scratch copy and build (default /tmp/tibalou-mutate-<worktree>)")
     args = parser.parse_args()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))  # so that the scratch file is restored
 
     chosen, total = draw(args.count, args.seed)
     print(f"{len(chosen)} mutants drawn with seed {args.seed} among {total} sites", flush=True)
