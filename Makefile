@@ -24,7 +24,7 @@ deps:
 	@sh scripts/install-deps.sh
 
 soak: build
-	$(BUILD)/tests/soak --actions $(ACTIONS) $(if $(SEED),--seed $(SEED))
+	$(BUILD)/bench/soak --actions $(ACTIONS) $(if $(SEED),--seed $(SEED))
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
