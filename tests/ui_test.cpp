@@ -95,6 +95,34 @@ public:
 
 ui::FormSlot<FenetreModale> Fenetre_modale;
 
+// A panel made after a button and a box that it covers, and over half of another box.
+class FenetrePanneau : public ui::Form {
+public:
+    FenetrePanneau()
+        : ui::Form({.name = "Fenetre_panneau", .caption = "Panneau", .width = 4000, .height = 3000}),
+          dessous(*this, {.name = "dessous", .caption = "Dessous", .left = 600, .top = 600, .width = 1095,
+                          .height = 375}),
+          cachee(*this, {.name = "cachee", .left = 600, .top = 1200, .width = 375, .height = 375}),
+          a_moitie(*this, {.name = "a_moitie", .left = 2800, .top = 600, .width = 375, .height = 375}),
+          panneau(*this, {.name = "panneau", .caption = "Bienvenue", .left = 240, .top = 240, .width = 2760,
+                          .height = 2000}),
+          dedans(panneau, {.name = "dedans", .caption = "Commencer", .left = 240, .top = 1400, .width = 1095,
+                           .height = 375})
+    {
+        dessous.onClick = [] { events.push_back("dessous click"); };
+        cachee.onGotFocus = [] { events.push_back("cachee got"); };
+        setTabOrder(dessous, cachee, a_moitie, dedans);
+        setInitialFocus(dedans);
+    }
+    ui::Button dessous;
+    ui::TextBox cachee;
+    ui::TextBox a_moitie;
+    ui::Frame panneau;
+    ui::Button dedans;
+};
+
+ui::FormSlot<FenetrePanneau> Fenetre_panneau;
+
 ui::Color systeme(QPalette::ColorRole role)
 {
     const QColor c = QGuiApplication::palette().color(role);
@@ -331,6 +359,37 @@ private slots:
         Fenetre_modale.showModal(Fenetre_essai);
         QCoreApplication::processEvents();
         QCOMPARE(events, (QStringList{"click"}));
+    }
+
+    // What a shown panel covers takes no focus, from Tab, the program or a
+    // reader's press; uncovered, it is an ordinary control again.
+    void a_covered_control_takes_neither_focus_nor_press()
+    {
+        Fenetre_panneau.show();
+        auto& f = Fenetre_panneau();
+        QVERIFY(wait_until_active(Fenetre_panneau));
+        events.clear();
+        QStringList tabs;
+        for (int tab = 0; tab < 4; ++tab) {
+            tab_from(*f.focused());
+            tabs << f.focused()->name();
+        }
+        QCOMPARE(tabs, (QStringList{"a_moitie", "dedans", "a_moitie", "dedans"}));
+        f.cachee.setFocus();
+        press_as_a_reader(f.dessous);
+        QCoreApplication::processEvents();
+        QVERIFY(events.empty() && f.focused() == &f.dedans);
+
+        f.panneau.setVisible(false);
+        f.cachee.setFocus();
+        press_as_a_reader(f.dessous);
+        QTRY_COMPARE(events, (QStringList{"cachee got", "dessous click"}));
+        // Covered again, the control that has the focus keeps it.
+        f.panneau.setVisible(true);
+        QVERIFY(has_keyboard_focus(f.cachee));
+        tab_from(f.cachee);
+        QCOMPARE(f.focused(), &f.a_moitie);
+        Fenetre_panneau.unload();
     }
 
     void number_conversions_and_draws()

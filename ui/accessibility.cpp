@@ -174,6 +174,8 @@ public:
         // A window under a modal one takes no input, from a reader either.
         QWidget* modal = QApplication::activeModalWidget();
         if (modal && modal != button()->window()) return;
+        // Nor does what a panel covers.
+        if (dynamic_cast<Reporting&>(*button()).covered()) return;
         if (action == pressAction() && button()->isEnabled())
             QMetaObject::invokeMethod(button(), &QAbstractButton::click, Qt::QueuedConnection);
     }

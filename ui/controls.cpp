@@ -153,12 +153,20 @@ void Control::set_left(int twips)
 {
     left_ = twips;
     place();
+    parent_.cover_changed();
 }
 
 void Control::set_top(int twips)
 {
     top_ = twips;
     place();
+    parent_.cover_changed();
+}
+
+bool Control::lies_over(const Control& below) const
+{
+    return &parent_ == &below.parent_ && left_ <= below.left_ && top_ <= below.top_ &&
+           below.left_ + below.width_ <= left_ + width_ && below.top_ + below.height_ <= top_ + height_;
 }
 
 // Focusable
@@ -188,6 +196,20 @@ void Focusable::setFocus()
 bool Focusable::can_take_focus() const
 {
     return shown_in_window() && widget_->isEnabled() && widget_->focusPolicy() != Qt::NoFocus;
+}
+
+void Focusable::set_covered(bool covered)
+{
+    if (covered == covered_) return;
+    covered_ = covered;
+    reporting_.set_covered(covered);
+    // Only moves to it are refused: Qt leaves the focus where it is.
+    if (covered) {
+        uncovered_policy_ = widget_->focusPolicy();
+        widget_->setFocusPolicy(Qt::NoFocus);
+    } else {
+        widget_->setFocusPolicy(static_cast<Qt::FocusPolicy>(uncovered_policy_));
+    }
 }
 
 void Focusable::follow_in_tab_order(Focusable& previous)
@@ -350,6 +372,13 @@ Frame::Frame(Container& parent, const Design& design) : Control(parent, design, 
     frame->setAutoFillBackground(true);
     frame->setBackgroundRole(QPalette::Window);
     set_back_color(back_color());
+    parent.adopt(*this);
+}
+
+void Frame::setVisible(bool visible)
+{
+    set_visible(visible);
+    parent_.cover_changed();
 }
 
 void Frame::read_as_table(const std::vector<const Control*>& cells, int columns)

@@ -14,6 +14,7 @@ class QWidget;
 namespace ui {
 
 class Focusable;
+class Frame;
 class Placement;
 class Label;
 class Reporting;
@@ -27,8 +28,12 @@ public:
     virtual Placement& placement() = 0;
     // Visible itself and inside visible containers (the window's own state aside).
     virtual bool shown_in_window() const = 0;
-    // A control that takes the focus has been made in it; they come in design order.
+    // A control that takes the focus, or a panel, has been made in it; they
+    // come in design order.
     virtual void adopt(Focusable& control) = 0;
+    virtual void adopt(Frame& frame) = 0;
+    // A panel was shown or hidden, or a control moved: what the panels cover may have changed.
+    virtual void cover_changed() = 0;
     // The program is about to give the focus to one of its controls.
     virtual void focus_coming(Focusable& control) = 0;
     // The keyboard focus has moved to one of its controls.
@@ -51,6 +56,9 @@ public:
     virtual ~Control() = default;
 
     const QString& name() const { return name_; }
+
+    // Stands in the same container and covers the whole of `below`.
+    bool lies_over(const Control& below) const;
 
 protected:
     Control(Container& parent, const Design& design, QWidget* widget);
@@ -92,6 +100,10 @@ public:
     // it, then GotFocus of this one. A hidden control leaves the focus where it is.
     void setFocus();
     bool can_take_focus() const;
+    // Under a shown panel made after it: what the pupil cannot see takes no
+    // focus, from Tab either, and no press from a screen reader. One that
+    // has the focus already keeps it.
+    bool covered() const { return covered_; }
     // Tab goes from `previous` to this control.
     void follow_in_tab_order(Focusable& previous);
     // Its widget reports nothing more: the window is being discarded.
@@ -115,8 +127,11 @@ private:
     void focus_in() override;
     void set_announcement(const QString& words);
     void describe();
+    void set_covered(bool covered);
 
     Reporting& reporting_;
+    bool covered_ = false;
+    int uncovered_policy_ = 0;  // its Qt::FocusPolicy while uncovered
     std::vector<const Label*> describing_;
     QString words_, announcement_;
     bool given_behind_ = false;  // given the focus while its window was not in front
@@ -188,7 +203,8 @@ class Frame : public Control, public Container {
 public:
     Frame(Container& parent, const Design& design);
 
-    void setVisible(bool visible) { set_visible(visible); }
+    void setVisible(bool visible);
+    bool shown_in_window() const override { return Control::shown_in_window(); }
 
     // Its labels, row after row, read as a table's cells by screen readers.
     template <class Cells>
@@ -203,8 +219,9 @@ private:
     void read_as_table(const std::vector<const Control*>& cells, int columns);
     QWidget* client() override { return widget_; }
     Placement& placement() override { return parent_.placement(); }
-    bool shown_in_window() const override { return Control::shown_in_window(); }
     void adopt(Focusable& control) override { parent_.adopt(control); }
+    void adopt(Frame& frame) override { parent_.adopt(frame); }
+    void cover_changed() override { parent_.cover_changed(); }
     void focus_coming(Focusable& control) override { parent_.focus_coming(control); }
     void focus_arrived(Focusable& control) override { parent_.focus_arrived(control); }
 };

@@ -113,6 +113,24 @@ void Form::focus_first_control()
         }
 }
 
+void Form::adopt(Frame& frame)
+{
+    frames_.emplace_back(&frame, focusables_.size());
+    cover_changed();
+}
+
+void Form::cover_changed()
+{
+    // A panel lies over the controls of its container made before it.
+    for (std::size_t i = 0; i < focusables_.size(); ++i) {
+        Focusable& control = *focusables_[i];
+        control.set_covered(std::any_of(frames_.begin(), frames_.end(), [&](const auto& frame) {
+            const auto& [panel, made_before] = frame;
+            return i < made_before && panel->shown_in_window() && panel->lies_over(control);
+        }));
+    }
+}
+
 void Form::focus_arrived(Focusable& control)
 {
     // Only moves between the program's controls count; the focus coming back

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "ui/control_array.h"
@@ -76,6 +77,8 @@ private:
     Placement& placement() override;
     bool shown_in_window() const override { return true; }
     void adopt(Focusable& control) override { focusables_.push_back(&control); }
+    void adopt(Frame& frame) override;
+    void cover_changed() override;
     void focus_coming(Focusable& control) override;
     void focus_arrived(Focusable& control) override;
 
@@ -109,6 +112,8 @@ private:
     Focusable* announcing_ = nullptr;    // the control that says the last one
     std::vector<Focusable*> tab_order_;
     std::vector<Focusable*> focusables_;
+    // Each panel, with how many controls that take the focus were made before it.
+    std::vector<std::pair<const Frame*, std::size_t>> frames_;
     std::vector<MenuEntry*> menu_entries_;
 };
 

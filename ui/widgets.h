@@ -28,9 +28,15 @@ namespace ui {
 class Reporting {
 public:
     void report_to(WidgetEvents* listener) { listener_ = listener; }
+    // Hidden under a panel: a screen reader cannot press it either.
+    void set_covered(bool covered) { covered_ = covered; }
+    bool covered() const { return covered_; }
 
 protected:
     WidgetEvents* listener_ = nullptr;
+
+private:
+    bool covered_ = false;
 };
 
 // Sees every key event of the program before any widget does: notes which
