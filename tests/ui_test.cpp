@@ -1,4 +1,5 @@
 // The toolkit layer, driven through real widgets on a window made for the test.
+#include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QGuiApplication>
@@ -225,6 +226,21 @@ private slots:
             deliver(boite, *event);
         }
         QCOMPARE(events, (QStringList{"form keydown 103 0", "keypress 55", "form keyup 103 0", "keyup 103 0"}));
+    }
+
+    // The release of a key that the focused button leaves climbs to its
+    // window: the window has seen it already, even if the handler took the
+    // keyboard away meanwhile.
+    void a_window_sees_each_key_once()
+    {
+        auto& f = Fenetre_essai();
+        f.bouton.setFocus();
+        f.onKeyUp = [](std::int16_t code, std::int16_t) {
+            events.push_back(QString("form keyup %1").arg(code));
+            if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+        };
+        key_release(f.bouton, Qt::Key_M);
+        QCOMPARE(events.filter("form keyup"), QStringList{"form keyup 77"});
     }
 
     void only_what_keypress_lets_through_enters_a_box()

@@ -12,8 +12,7 @@ namespace ui {
 
 struct Application::Impl {
     Impl(int& argc, char** argv) : app(argc, argv) {}
-    QApplication app;
-    KeyWatch key_watch;
+    KeyWatchingApplication app;
 };
 
 Application::Application(int& argc, char** argv)
@@ -27,7 +26,6 @@ Application::Application(int& argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("fr.tibalou.Tibalou"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
-    impl_->app.installEventFilter(&impl_->key_watch);
     QAccessible::installFactory(accessible_control);
 }
 

@@ -1,6 +1,5 @@
 #include "ui/widgets.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -16,18 +15,16 @@ namespace ui {
 
 // Keys
 
-bool KeyWatch::eventFilter(QObject* receiver, QEvent* event)
+bool KeyWatchingApplication::notify(QObject* receiver, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-    if (!receiver->isWidgetType()) return false;
-    auto* widget = static_cast<QWidget*>(receiver);
-    // Once per key: at the widget that receives it first.
-    QWidget* focus = QApplication::focusWidget();
-    if (focus ? widget != focus : !widget->isWindow()) return false;
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    note_key_event(key);
-    if (auto* window = dynamic_cast<WindowWidget*>(widget->window())) window->preview_key(key);
-    return false;
+    const auto type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && receiver->isWidgetType()) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        note_key_event(key);
+        if (auto* window = dynamic_cast<WindowWidget*>(static_cast<QWidget*>(receiver)->window()))
+            window->preview_key(key);
+    }
+    return QApplication::notify(receiver, event);
 }
 
 // Window

@@ -4,6 +4,7 @@
 // nothing of either: each reports what happened to the one WidgetEvents that
 // listens to it. Private to ui/.
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,11 +40,16 @@ private:
     bool covered_ = false;
 };
 
-// Sees every key event of the program before any widget does: notes which
-// physical key typed what, and shows the key to its window first.
-class KeyWatch : public QObject {
-protected:
-    bool eventFilter(QObject* receiver, QEvent* event) override;
+// The program's application object. It sees every key event once, at the
+// widget it is sent to, before that widget does: notes which physical key
+// typed what, and shows the key to its window first. Not an event filter,
+// which sees a key again at each parent it climbs to, and cannot tell that
+// climb from a new key once a handler has taken the keyboard away (a modal
+// window opened and closed, the window manager not yet giving it back).
+class KeyWatchingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override;
 };
 
 // A window that shows its design at its design size, or larger as the window
