@@ -31,18 +31,17 @@ FeuilleAPropos::FeuilleAPropos()
 
 namespace {
 constexpr std::int16_t ctrl_alt = ui::ctrl_mask | ui::alt_mask;
-bool m_enfonce_avec_ctrl_alt = false;
 }  // namespace
 
-void raccourci_a_propos_enfonce(std::int16_t KeyCode, std::int16_t Shift)
+void RaccourciAPropos::enfonce(std::int16_t KeyCode, std::int16_t Shift)
 {
-    if (KeyCode == ui::key_M) m_enfonce_avec_ctrl_alt = Shift == ctrl_alt;
+    m_enfonce_avec_ctrl_alt_ = KeyCode == ui::key_M && Shift == ctrl_alt;
 }
 
-void raccourci_a_propos_relache(std::int16_t KeyCode, std::int16_t Shift, ui::FormSlotBase& fenetre)
+void RaccourciAPropos::relache(std::int16_t KeyCode, std::int16_t Shift, ui::FormSlotBase& fenetre)
 {
     if (KeyCode != ui::key_M) return;
-    const bool accord = Shift == ctrl_alt || m_enfonce_avec_ctrl_alt;
-    m_enfonce_avec_ctrl_alt = false;
+    const bool accord = Shift == ctrl_alt || (m_enfonce_avec_ctrl_alt_ && (Shift & ~ctrl_alt) == 0);
+    m_enfonce_avec_ctrl_alt_ = false;
     if (accord) Feuille_A_Propos.showModal(fenetre);
 }

@@ -27,12 +27,12 @@ void Feuille_division_Form_Load()
 
 void Feuille_division_Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
 {
-    raccourci_a_propos_enfonce(KeyCode, Shift);
+    Feuille_division->raccourci_a_propos.enfonce(KeyCode, Shift);
 }
 
 void Feuille_division_Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift)
 {
-    raccourci_a_propos_relache(KeyCode, Shift, Feuille_division);
+    Feuille_division->raccourci_a_propos.relache(KeyCode, Shift, Feuille_division);
 }
 
 void Feuille_division_cde_GO_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Feuille_A_Propos.h"
 #include "ui/form.h"
 
 // The long division exercise, laid out the French way: dividend left of the
@@ -46,6 +47,8 @@ public:
     ui::MenuEntry mnu_choix_perso;
     ui::Menu mnu_aide;
     ui::MenuEntry mnu_affich_aide;
+
+    RaccourciAPropos raccourci_a_propos;  // Ctrl+Alt+M
 };
 
 inline ui::FormSlot<FeuilleDivision> Feuille_division;

@@ -97,12 +97,12 @@ void Feuille_principale_mnu_verifier_Click()
 
 void Feuille_principale_Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
 {
-    raccourci_a_propos_enfonce(KeyCode, Shift);
+    Feuille_principale->raccourci_a_propos.enfonce(KeyCode, Shift);
 }
 
 void Feuille_principale_Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift)
 {
-    raccourci_a_propos_relache(KeyCode, Shift, Feuille_principale);
+    Feuille_principale->raccourci_a_propos.relache(KeyCode, Shift, Feuille_principale);
 }
 
 void Feuille_principale_cde_quitter_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Feuille_A_Propos.h"
 #include "ui/form.h"
 
 // The multiplication exercise: the operation laid out as on paper, with one
@@ -39,6 +40,8 @@ public:
     ui::Frame fr_table;
     ui::Button Command1;  // OK
     ui::ControlArray<ui::Label> lbl_table;  // 0..99: 10 × row + column
+
+    RaccourciAPropos raccourci_a_propos;  // Ctrl+Alt+M
 };
 
 inline ui::FormSlot<FeuillePrincipale> Feuille_principale;

@@ -240,6 +240,24 @@ private slots:
         QCOMPARE(f().Et_sommes(0).Text() + facteurs() + lignes(true), "5345x26.... .... ....");
     }
 
+    // Shift joining in before the M comes up makes Ctrl+Alt+Shift+M, and a
+    // chord held through "Quitter" dies with its window.
+    void un_accord_ne_vaut_que_dans_sa_fenetre_et_sans_maj()
+    {
+        const auto ctrl_alt = Qt::ControlModifier | Qt::AltModifier;
+        QVERIFY(!a_propos_pendant([ctrl_alt] {
+            key_press(f().cde_commencer, Qt::Key_M, ctrl_alt);
+            key_press(f().cde_commencer, Qt::Key_Shift, ctrl_alt | Qt::ShiftModifier);
+            key_release(f().cde_commencer, Qt::Key_M, ctrl_alt | Qt::ShiftModifier);
+        }));
+        key_press(f().cde_commencer, Qt::Key_M, ctrl_alt);
+        click(f().cde_quitter);
+        key_release(Feuille_score->Command1, Qt::Key_M);
+        Feuille_score.unload();
+        Feuille_principale.show();
+        QVERIFY(!a_propos_pendant([] { key_release(f().cde_commencer, Qt::Key_M); }));
+    }
+
     void reperage_colore()
     {
         choose(f().mnu_reperage);
