@@ -4,6 +4,7 @@
 #include "app/images.h"
 #include "common/colonnes.h"
 #include "common/jugement.h"
+#include "common/saisie.h"
 #include "common/score.h"
 #include "division/Module1.h"
 #include "ui/keys.h"
@@ -124,9 +125,11 @@ void Feuille_division_Fr_aide_txt_chiffre_GotFocus()
     Feuille_division->Fr_aide_résultat.setCaption("");
 }
 
+// One digit is tried at a time, the last typed: the product then always
+// fits, and the first release shows it and moves on.
 void Feuille_division_Fr_aide_txt_chiffre_KeyPress(std::int16_t& KeyAscii)
 {
-    ui::filtre_chiffre(KeyAscii);
+    garder_dernier_chiffre(Feuille_division->Fr_aide_txt_chiffre, KeyAscii);
 }
 
 void Feuille_division_Fr_aide_txt_chiffre_KeyUp(std::int16_t KeyCode, std::int16_t)

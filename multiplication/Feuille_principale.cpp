@@ -4,6 +4,7 @@
 #include "app/images.h"
 #include "common/colonnes.h"
 #include "common/options.h"
+#include "common/saisie.h"
 #include "common/score.h"
 #include "multiplication/Module2.h"
 #include "ui/keys.h"
@@ -46,13 +47,6 @@ void Feuille_principale_mnu_fact2_chiffre_Click(std::int16_t Index)
 void Feuille_principale_mnu_choisir_facteurs_Click()
 {
     choisir_facteurs();
-}
-
-// Only the digit typed last stays in the box.
-void garder_dernier_chiffre(ui::TextBox& boite, std::int16_t& KeyAscii)
-{
-    ui::filtre_chiffre(KeyAscii);
-    if (KeyAscii != 0) boite.setText("");
 }
 
 void Feuille_principale_Et_sommes_KeyPress(std::int16_t Index, std::int16_t& KeyAscii)

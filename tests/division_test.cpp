@@ -1,4 +1,6 @@
 // The division window, driven as a pupil drives it.
+#include <QKeyEvent>
+
 #include "app/Feuille_Tibalou.h"
 #include "common/choix_perso.h"
 #include "dialogs/Feuille_score.h"
@@ -229,6 +231,23 @@ private slots:
                  QString("5"));
         choose(F().mnu_affich_aide);
         QVERIFY(!visible(F().Fr_aide) && !F().mnu_affich_aide.Checked());
+    }
+
+    // Ten digit keys held down together, then one repeating: the box keeps
+    // the last typed, and the first release shows its product and moves on.
+    void panneau_d_aide_sous_dix_touches()
+    {
+        ouvrir();
+        poser("4000", "51");
+        choose(F().mnu_affich_aide);
+        click(F().Fr_aide_txt_chiffre);
+        for (int chiffre = 9; chiffre >= 0; --chiffre)
+            key_press(F().Fr_aide_txt_chiffre, static_cast<Qt::Key>(Qt::Key_0 + chiffre));
+        QKeyEvent repetition(QEvent::KeyPress, Qt::Key_8, Qt::NoModifier, "8", true);
+        deliver(F().Fr_aide_txt_chiffre, repetition);
+        key_release(F().Fr_aide_txt_chiffre, Qt::Key_8);
+        QCOMPARE(F().Fr_aide_txt_chiffre.Text() + "=" + F().Fr_aide_résultat.Caption(), QString("8=408"));
+        QVERIFY(has_keyboard_focus(F().cde_verifier));
     }
 
     void diviseur_nul_refuse()
