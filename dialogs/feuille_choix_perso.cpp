@@ -6,14 +6,17 @@
 
 namespace {
 
-// No leading zero, digits only, at most `limite` of them.
-void filtrer_chiffre_saisi(std::int16_t& KeyAscii, std::int16_t& nb_saisis, std::int16_t limite)
+// No leading zero, digits only, at most `limite` of them. An accepted digit
+// goes at the end of the number whatever the cursor or a selection says:
+// typed in front of the others, a 0 would lead.
+void filtrer_chiffre_saisi(ui::TextBox& boite, std::int16_t& KeyAscii, std::int16_t& nb_saisis, std::int16_t limite)
 {
     if (KeyAscii == '0' && nb_saisis == 0) KeyAscii = 0;
-    if (KeyAscii < '0' || KeyAscii > '9' || nb_saisis >= limite)
-        KeyAscii = 0;
-    else
+    if (KeyAscii >= '0' && KeyAscii <= '9' && nb_saisis < limite) {
         ++nb_saisis;
+        boite.setText(boite.Text() + QChar(KeyAscii));
+    }
+    KeyAscii = 0;
 }
 
 void feuille_choix_perso_txt_nb1_GotFocus()
@@ -30,14 +33,14 @@ void feuille_choix_perso_txt_nb2_GotFocus()
 
 void feuille_choix_perso_txt_nb1_KeyPress(std::int16_t& KeyAscii)
 {
-    filtrer_chiffre_saisi(KeyAscii, feuille_choix_perso->nb_saisis1, 5);
+    filtrer_chiffre_saisi(feuille_choix_perso->txt_nb1, KeyAscii, feuille_choix_perso->nb_saisis1, 5);
 }
 
 void feuille_choix_perso_txt_nb2_KeyPress(std::int16_t& KeyAscii)
 {
     // The multiplication's second factor has at most four digits.
     const std::int16_t limite = feuille_choix_perso->nombre2.Caption() == "Deuxième facteur =" ? 4 : 5;
-    filtrer_chiffre_saisi(KeyAscii, feuille_choix_perso->nb_saisis2, limite);
+    filtrer_chiffre_saisi(feuille_choix_perso->txt_nb2, KeyAscii, feuille_choix_perso->nb_saisis2, limite);
 }
 
 void feuille_choix_perso_cde_envoi_Click()

@@ -75,6 +75,27 @@ private slots:
         QCOMPARE((QList<double>{choix_nombre1, double(choix_nombre2)}), (QList<double>{7, 10000}));
     }
 
+    // Wherever the cursor stands and whatever is selected, a digit goes at
+    // the end: 5, Home, 0, Home, 0 shows "500".
+    void the_number_dialog_never_shows_a_leading_zero()
+    {
+        Feuille_Tibalou.show();
+        when_modal([] {
+            auto& boite = feuille_choix_perso->txt_nb1;
+            type(boite, "5");
+            for (int fois = 0; fois < 2; ++fois) {
+                key_click(boite, Qt::Key_Home);
+                type(boite, "0");
+            }
+            key_click(boite, Qt::Key_End, Qt::ShiftModifier);
+            type(boite, "7");
+            QCOMPARE(boite.Text(), QString("5007"));
+            click(feuille_choix_perso->cde_envoi);
+        });
+        ouvrir_choix_perso("Premier terme =", "Deuxième terme =", Feuille_Tibalou);
+        QCOMPARE(choix_nombre1, 5007.0);
+    }
+
     // The largest whole percent not above right ÷ examined, on totals that
     // pass 16 bits without wrapping; with nothing examined the rate stays.
     void the_rate_is_the_whole_percent_of_the_totals()
