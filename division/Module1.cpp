@@ -1,6 +1,8 @@
 #include "division/Module1.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "common/annonces.h"
@@ -51,30 +53,39 @@ std::int16_t nb_chiffres_quotient()
 
 // Lay-out
 
+// Worked out in full before the boxes are touched: a run-time error on the
+// way leaves the division on screen, and the numbers behind it, as they were.
 void nouvelle_division()
 {
-    effacer_division();
     calculer_division();
+    effacer_division();
     afficher_division();
 }
 
 void calculer_division()
 {
+    std::int32_t a = dividende, b = diviseur;
     if (!Feuille_division->mnu_choix_perso.Checked()) {
         ui::randomize();
-        dividende = nombre_tire(nb_chiffres_dividende);
-        diviseur = nombre_tire(nb_chiffres_diviseur);
+        a = nombre_tire(nb_chiffres_dividende);
+        b = nombre_tire(nb_chiffres_diviseur);
     }
-    quotient = dividende / diviseur;
+    const std::int32_t q = a / b;
 
-    const int nq = nb_chiffres_quotient();
-    double reste = dividende;
+    const int nq = nombre_de_chiffres(q);
+    std::int32_t r[nb_rangs];
+    std::int16_t chiffres[nb_rangs][nb_rangs];
+    double reste = a;
     for (int i = 0; i < nb_rangs; ++i) {
-        if (i < nq) reste -= chiffre_de_gauche(quotient, i) * static_cast<double>(diviseur) * puissance_de_dix(nq - 1 - i);
-        restes[i] = i < nq ? ui::to_int32(reste) : 0;
-        for (int k = 0; k < nb_rangs; ++k)
-            chiffres_restes[i][k] = extraire_chiffre(restes[i], static_cast<std::int16_t>(k + 1));
+        if (i < nq) reste -= chiffre_de_gauche(q, i) * static_cast<double>(b) * puissance_de_dix(nq - 1 - i);
+        r[i] = i < nq ? ui::to_int32(reste) : 0;
+        for (int k = 0; k < nb_rangs; ++k) chiffres[i][k] = extraire_chiffre(r[i], static_cast<std::int16_t>(k + 1));
     }
+    dividende = a;
+    diviseur = b;
+    quotient = q;
+    std::copy(std::begin(r), std::end(r), std::begin(restes));
+    std::copy(&chiffres[0][0], &chiffres[0][0] + nb_rangs * nb_rangs, &chiffres_restes[0][0]);
 }
 
 void afficher_division()
@@ -183,9 +194,7 @@ void prendre_nombres_choisis()
     if (choix_nombre2 != 0) {
         dividende = ui::to_int32(choix_nombre1);
         diviseur = choix_nombre2;
-        effacer_division();
-        calculer_division();
-        afficher_division();
+        nouvelle_division();
         F.cde_GO.setFocus();
     }
     F.mnu_choix_perso.setChecked(false);

@@ -250,6 +250,30 @@ private slots:
         QVERIFY(has_keyboard_focus(F().cde_verifier));
     }
 
+    // A draw no divisor can come from stops "Autre opération" on a run-time
+    // error part-way: the division on screen, its colours, the pupil's entry,
+    // the counters and the numbers behind the boxes stay as they were.
+    void une_erreur_en_cours_de_pose_ne_laisse_rien_de_faux()
+    {
+        ouvrir();
+        poser("1234", "5");
+        const auto disposition = [] { return rendu(vue) + legendes(F().Et_dividende) + legendes(F().Et_diviseur); };
+        const QString posee = disposition();
+        saisir(F().Txt_quotient(0), "2");
+        click(F().cde_verifier);
+        const auto etat = [&] { return disposition() + rendu(teinte) + F().Txt_quotient(0).Text(); };
+        const QString avant = etat();
+        const QList<int> totaux = compteurs();
+        tirer_dans({0.5, 1e12});
+        click(F().Command1);
+        QCOMPARE(ui::runtime_error_count(), 1);
+        ui::reset_runtime_error_count();
+        QCOMPARE(etat(), avant);
+        QCOMPARE(compteurs(), totaux);
+        click(F().cde_GO);
+        QCOMPARE(disposition(), posee);
+    }
+
     void diviseur_nul_refuse()
     {
         ouvrir();
