@@ -1,5 +1,8 @@
 // The main menu, the About window, the number choice dialog, the score, and
 // what the exercises share.
+#include <QIcon>
+#include <QSet>
+#include <QWidget>
 #include <cmath>
 
 #include "addition/Feuille_addition.h"
@@ -73,6 +76,17 @@ private slots:
         ouvrir_choix_perso("Premier terme =", "Deuxième terme =", Feuille_Tibalou);
         QVERIFY(!feuille_choix_perso.loaded());
         QCOMPARE((QList<double>{choix_nombre1, double(choix_nombre2)}), (QList<double>{7, 10000}));
+    }
+
+    // A window opened again and again shows the one icon built for the run.
+    void each_picture_is_built_once()
+    {
+        QSet<qint64> icones{window(Feuille_Tibalou)->windowIcon().cacheKey()};
+        for (int fois = 0; fois < 2; ++fois) {
+            icones << window(Feuille_A_Propos)->windowIcon().cacheKey();
+            Feuille_A_Propos.unload();
+        }
+        QCOMPARE(icones.size(), 1);
     }
 
     // Wherever the cursor stands and whatever is selected, a digit goes at
