@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: run test build deps clean soak sanitize package bench
+.PHONY: run test build deps clean soak soak-x sanitize package bench
 
 # make soak [ACTIONS=n] [SEED=s]: the random pupil, at length.
 ACTIONS ?= 1000000
@@ -25,6 +25,21 @@ deps:
 
 soak: build
 	$(BUILD)/bench/soak --actions $(ACTIONS) $(if $(SEED),--seed $(SEED))
+
+# make soak-x [ACTIONS=n] [SEED=s] [BUILD=dir]: the random pupil with a real
+# keyboard and mouse, on a virtual X server of its own with a window manager
+# (100 000 actions unless ACTIONS is given). BUILD=build-sanitize runs it in
+# the sanitizer build that make sanitize configured; a sanitizer stops it with
+# abort(), on which the soak passes on what it held back of stderr.
+soak-x: deps
+	@sh scripts/install-deps.sh x
+	cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+	cmake --build $(BUILD) --target soak_x -j $(JOBS)
+	ASAN_OPTIONS=$${ASAN_OPTIONS:-abort_on_error=1} \
+	UBSAN_OPTIONS=$${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1:abort_on_error=1} \
+	sh scripts/with-x.sh $(BUILD)/bench/soak_x \
+		--actions $(if $(filter command line environment,$(origin ACTIONS)),$(ACTIONS),100000) \
+		$(if $(SEED),--seed $(SEED))
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

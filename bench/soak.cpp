@@ -1,164 +1,50 @@
-// Plays the whole program at random, as a pupil who presses anything, and
-// checks after every action what must hold whatever was pressed.
+// Plays the whole program at random, as a pupil who presses anything, with
+// events made inside the program, and checks after every action what must
+// hold whatever was pressed.
 //
 //   soak [--actions N] [--seed S]
 //
 // A failure prints the seed and the action index, which replay it exactly.
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QRegularExpression>
-#include <QTimer>
-#include <chrono>
-#include <cstdio>
-#include <deque>
-#include <map>
-#include <random>
 
-#include "addition/Feuille_addition.h"
-#include "app/Feuille_Tibalou.h"
-#include "division/Feuille_division.h"
-#include "multiplication/Feuille_principale.h"
-#include "multiplication/Module2.h"
-#include "common/score.h"
+#include "bench/soak_run.h"
 #include "ui/application.h"
-#include "ui/numbers.h"
-#include "ui/random.h"
 #include "ui/testing.h"
 
 using namespace ui::testing;
 
 namespace {
 
-// The exercises' draws follow the soak's seed, so that a run replays.
-class SeededDraws : public ui::RandomSource {
+class SyntheticSoak : public SoakRun {
 public:
-    explicit SeededDraws(std::uint64_t seed) : engine_(seed) {}
-    void reseed_from_clock() override {}
-    double next_uniform() override { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+    using SoakRun::SoakRun;
 
 private:
-    std::mt19937_64 engine_;
-};
-
-long peak_resident_kb()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly)) return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-struct Failure {
-    QString what;
-};
-
-class Soak {
-public:
-    Soak(std::uint64_t seed, long actions) : seed_(seed), target_(actions), pick_(seed ^ 0x9E3779B97F4A7C15ull) {}
-
-    // Runs the program again and again (the pupil may end it) until done.
-    int run()
+    void act(ui::Form& form, long) override
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (done_ < target_ && !failed_) {
-            forget_program_end();
-            Feuille_Tibalou.show();
-            schedule();
-            ui::run_main_loop();
-            ++runs_;
-        }
-        const double seconds = clock.elapsed() / 1000.0;
-        std::printf("soak: seed %llu, %ld actions in %.1f s (%.0f actions/s), %d program runs, "
-                    "%ld actions in modal windows, %ld counted checks, %d run-time errors\n",
-                    static_cast<unsigned long long>(seed_), done_, seconds, done_ / std::max(seconds, 1e-9),
-                    runs_, in_modal_, counted_checks_, ui::runtime_error_count());
-        std::printf("  peak resident memory %ld kB\n", peak_resident_kb());
-        for (const auto& [window, count] : per_window_) std::printf("  %-20s %ld actions\n", qPrintable(window), count);
-        std::printf("%d passed, %d failed\n", failed_ ? 0 : 1, failed_ ? 1 : 0);
-        return failed_ ? 1 : 0;
-    }
-
-private:
-    void schedule()
-    {
-        if (tick_pending_) return;
-        tick_pending_ = true;
-        QTimer::singleShot(0, [this] { tick(); });
-    }
-
-    void tick()
-    {
-        tick_pending_ = false;
-        if (done_ >= target_ || failed_) {
-            ui::end_program();
-            return;
-        }
-        const long index = done_++;
-        if (modal_up()) ++in_modal_;
-        // The next action may have to run inside a modal window this one opens.
-        schedule();
-        try {
-            const auto before = std::make_pair(total_justes, total_chiffres);
-            act();
-            check(before);
-        } catch (const Failure& failure) {
-            failed_ = true;
-            std::printf("soak: FAILED at action %ld of seed %llu: %s\nlast actions:\n", index,
-                        static_cast<unsigned long long>(seed_), qPrintable(failure.what));
-            for (const QString& line : log_) std::printf("  %s\n", qPrintable(line));
-            ui::end_program();
-        }
-    }
-
-    int roll(int n) { return static_cast<int>(pick_() % static_cast<std::uint64_t>(n)); }
-
-    void note(const QString& what)
-    {
-        log_.push_back(what);
-        if (log_.size() > 30) log_.pop_front();
-    }
-
-    template <class C>
-    std::vector<C*> reachable(Form& form)
-    {
-        std::vector<C*> found;
-        for (ui::Focusable* control : form.focusables())
-            if (auto* c = dynamic_cast<C*>(control); c && c->can_take_focus() && under_pointer(*c))
-                found.push_back(c);
-        return found;
-    }
-
-    void act()
-    {
-        Form* form = front_form();
-        if (!form) return;
-        ++per_window_[form->name()];
         const int dice = roll(100);
         if (dice < 15) {
-            auto buttons = reachable<ui::Button>(*form);
+            auto buttons = reachable<ui::Button>(form);
             if (buttons.empty()) return;
-            ui::Button* button = buttons[roll(static_cast<int>(buttons.size()))];
+            ui::Button* button = any_of(buttons);
             // Ending the program is rarer, so that the exercises get played.
             if (button->name() == "cd_quitter_tout" && roll(10) != 0) return;
-            note(form->name() + ": click " + button->name() + " \"" + button->Caption() + "\"");
+            note(form.name() + ": click " + button->name() + " \"" + button->Caption() + "\"");
             click(*button);
         } else if (dice < 30) {
-            auto boxes = reachable<ui::TextBox>(*form);
+            auto boxes = reachable<ui::TextBox>(form);
             if (boxes.empty()) return;
-            ui::TextBox* box = boxes[roll(static_cast<int>(boxes.size()))];
-            note(form->name() + ": click box " + box->name());
+            ui::TextBox* box = any_of(boxes);
+            note(form.name() + ": click box " + box->name());
             click(*box);
         } else if (dice < 55) {
             const int digit = roll(10);
-            note(form->name() + QString(": keypad %1").arg(digit));
-            key_to_focus(*form, static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::KeypadModifier);
+            note(form.name() + QString(": keypad %1").arg(digit));
+            key_to_focus(form, static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::KeypadModifier);
         } else if (dice < 67) {
             const int digit = roll(10);
-            note(form->name() + QString(": main row %1").arg(digit));
-            key_to_focus(*form, static_cast<Qt::Key>(Qt::Key_0 + digit));
+            note(form.name() + QString(": main row %1").arg(digit));
+            key_to_focus(form, static_cast<Qt::Key>(Qt::Key_0 + digit));
         } else if (dice < 82) {
             static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
                 {Qt::Key_A, Qt::NoModifier},          {Qt::Key_Z, Qt::ShiftModifier},
@@ -174,175 +60,30 @@ private:
                 {Qt::Key_M, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier},
             };
             const auto& [key, modifiers] = keys[roll(std::size(keys))];
-            note(form->name() + QString(": key %1 with %2").arg(key, 0, 16).arg(int(modifiers), 0, 16));
-            key_to_focus(*form, key, modifiers);
+            note(form.name() + QString(": key %1 with %2").arg(key, 0, 16).arg(int(modifiers), 0, 16));
+            key_to_focus(form, key, modifiers);
         } else if (dice < 96) {
             std::vector<ui::MenuEntry*> entries;
-            for (ui::MenuEntry* entry : form->menu_entries())
+            for (ui::MenuEntry* entry : form.menu_entries())
                 if (enabled(*entry)) entries.push_back(entry);
             if (entries.empty()) return;
-            ui::MenuEntry* entry = entries[roll(static_cast<int>(entries.size()))];
-            note(form->name() + ": menu " + entry->name());
+            ui::MenuEntry* entry = any_of(entries);
+            note(form.name() + ": menu " + entry->name());
             choose(*entry);
         } else {
-            if (form->name() == "Feuille_Tibalou" && roll(10) != 0) return;
-            note(form->name() + ": close box");
-            close_box(*form->slot());
+            if (form.name() == "Feuille_Tibalou" && roll(10) != 0) return;
+            note(form.name() + ": close box");
+            close_box(*form.slot());
         }
     }
-
-    void check(std::pair<std::int32_t, std::int32_t> totals_before)
-    {
-        if (ui::runtime_error_count() != 0) throw Failure{"a run-time error reached the last line of defence"};
-        if (!ui::program_ended() && !Feuille_Tibalou.loaded()) {
-            // Only the close box of the main menu does that, and then no
-            // exercise may be left behind.
-            for (Form* form : loaded_forms())
-                if (form->name() != "Feuille_score") throw Failure{form->name() + " outlived the main menu"};
-        }
-        static const QRegularExpression digits_only(QStringLiteral("^[0-9]*$"));
-        for (Form* form : loaded_forms())
-            for (ui::Focusable* control : form->focusables())
-                if (auto* box = dynamic_cast<ui::TextBox*>(control);
-                    box && !digits_only.match(box->Text()).hasMatch() && box->Text() != "?")
-                    throw Failure{form->name() + "." + box->name() + " holds \"" + box->Text() + "\""};
-        if (total_justes < 0 || total_justes > total_chiffres)
-            throw Failure{QString("totals %1 right of %2").arg(total_justes).arg(total_chiffres)};
-        if (score_pourcent < 0 || score_pourcent > 100) throw Failure{QString("rate %1").arg(score_pourcent)};
-        if (std::make_pair(total_justes, total_chiffres) != totals_before && total_chiffres > 0) {
-            ++counted_checks_;
-            if (score_pourcent != 100LL * total_justes / total_chiffres)
-                throw Failure{QString("rate %1 for %2 of %3").arg(score_pourcent).arg(total_justes).arg(total_chiffres)};
-        }
-        if (Feuille_addition.loaded()) check_addition(Feuille_addition());
-        if (Feuille_principale.loaded()) check_multiplication(Feuille_principale());
-        if (Feuille_division.loaded()) check_division(Feuille_division());
-    }
-
-    // The quotient and the partial remainders expected, from the numbers shown.
-    static void check_division(FeuilleDivision& w)
-    {
-        QString dividend_text, divisor_text;
-        for (int c = 4; c >= 0; --c) dividend_text += w.Et_dividende(c).Caption();
-        for (int p = 0; p < 5; ++p) divisor_text += w.Et_diviseur(p).Caption();
-        const long long dividend = dividend_text.toLongLong();
-        const long long divisor = divisor_text.toLongLong();
-        if (divisor <= 0) throw Failure{"the division shows the divisor \"" + divisor_text + "\""};
-        const long long q = dividend / divisor;
-        const int nq = digits(q);
-        const QString quotient_text = QString::number(q);
-        long long taken = 0;
-        for (int p = 0; p < 5; ++p) {
-            if (w.Txt_quotient(p).Visible() != (p < nq)) throw Failure{QString("quotient box %1 shown wrongly").arg(p)};
-            if (p >= nq) continue;
-            if (w.Et_quotient(p).Caption() != quotient_text[p])
-                throw Failure{QString("quotient box %1 expects %2").arg(p).arg(w.Et_quotient(p).Caption())};
-            taken = taken * 10 + quotient_text[p].digitValue();
-            long long power = 1;
-            for (int i = p + 1; i < nq; ++i) power *= 10;
-            long long rest = dividend - taken * divisor * power;
-            for (int k = 0; k < 5; ++k, rest /= 10)
-                if (w.Et_reste(10 * p + k).Caption() != QString::number(rest % 10))
-                    throw Failure{QString("remainder box %1 expects %2").arg(10 * p + k).arg(w.Et_reste(10 * p + k).Caption())};
-        }
-        const QString product = w.Fr_aide_résultat.Caption();
-        if (!product.isEmpty() && product.toLongLong() != static_cast<long long>(
-                                                             ui::numeric_value(w.Fr_aide_txt_chiffre.Text())) * divisor)
-            throw Failure{"the help panel shows " + product};
-    }
-
-    // A number from its digit labels, index 0 the units.
-    static long long shown_number(ui::ControlArray<ui::Label>& row)
-    {
-        long long value = 0;
-        for (auto i = row.indices().rbegin(); i != row.indices().rend(); ++i)
-            if (visible(row(*i))) value = value * 10 + row(*i).Caption().toInt();
-        return value;
-    }
-
-    static int digits(long long n) { return n < 10 ? 1 : 1 + digits(n / 10); }
-
-    // The partial products and the product expected, from the factors shown.
-    static void check_multiplication(FeuillePrincipale& w)
-    {
-        if (w.cde_commencer.Caption() != "Autre calcul") return;
-        const long long top = shown_number(w.Et_facteur1);
-        const long long bottom = shown_number(w.Et_facteur2);
-        const long long product = top * bottom;
-        if (product != produit) throw Failure{QString("product %1 for %2 x %3").arg(produit).arg(top).arg(bottom)};
-        for (int i = 0; i <= 10; ++i)
-            if (w.Et_produit(i).Visible() != (i < digits(product)))
-                throw Failure{QString("product box %1 shown wrongly").arg(i)};
-        long long multiplier = bottom;
-        for (int row = 0; row < 5; ++row, multiplier /= 10) {
-            const bool used = row < digits(bottom);
-            const long long partial = (multiplier % 10) * top;
-            if (used && produits_partiels.at(row) != partial)
-                throw Failure{QString("partial product %1 is %2").arg(row).arg(produits_partiels.at(row))};
-            const int boxes = used ? row + (partial == 0 ? digits(top) : digits(partial)) : 0;
-            for (int column = 0; column < 10; ++column)
-                if (w.Et_sommes(10 * row + column).Visible() != (column < boxes))
-                    throw Failure{QString("partial product box %1 shown wrongly").arg(10 * row + column)};
-        }
-    }
-
-    // The expected digits of the posed sum or difference, from the digits shown.
-    static void check_addition(FeuilleAddition& w)
-    {
-        if (w.Command2.Caption() != "Autre calcul") return;
-        const long long top = shown_number(w.terme1);
-        const long long second = shown_number(w.terme2);
-        if (top < second) throw Failure{"the smaller term stands on top"};
-        long long result = w.signe.Caption() == "+" ? top + second : top - second;
-        for (int k = 0; k <= 6; ++k, result /= 10) {
-            const bool needed = k == 0 || result > 0;
-            if (w.txt_résultat(k).Visible() != needed)
-                throw Failure{QString("addition result box %1 shown wrongly").arg(k)};
-            if (needed && w.txt_résultat(k).Tag() != QString::number(result % 10))
-                throw Failure{QString("addition box %1 expects %2").arg(k).arg(w.txt_résultat(k).Tag())};
-        }
-    }
-
-    std::uint64_t seed_;
-    long target_;
-    long done_ = 0;
-    std::mt19937_64 pick_;
-    bool tick_pending_ = false;
-    bool failed_ = false;
-    int runs_ = 0;
-    long in_modal_ = 0;
-    long counted_checks_ = 0;
-    std::deque<QString> log_;
-    std::map<QString, long> per_window_;
 };
 
 }  // namespace
 
-// The offscreen platform says, once per window, that it cannot raise windows
-// or grab the keyboard for menus: nothing the soak is about.
-QtMessageHandler standard_messages = nullptr;
-
-void quiet_platform_notes(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
-    if (standard_messages)
-        standard_messages(type, context, message);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
 int main(int argc, char** argv)
 {
-    qInstallMessageHandler(quiet_platform_notes);
+    quiet_platform_notes();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ui::Application application(argc, argv);
-    long actions = 20000;
-    std::uint64_t seed = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    const QStringList arguments = QCoreApplication::arguments();
-    for (int i = 1; i + 1 < arguments.size(); i += 2) {
-        if (arguments[i] == "--actions") actions = arguments[i + 1].toLong();
-        if (arguments[i] == "--seed") seed = arguments[i + 1].toULongLong();
-    }
-    ui::set_random_source(std::make_unique<SeededDraws>(seed));
-    return Soak(seed, actions).run();
+    return SyntheticSoak("soak", soak_options(20000)).run();
 }
