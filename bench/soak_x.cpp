@@ -610,6 +610,9 @@ int main(int argc, char** argv)
     input->key("Num_Lock", true);
     input->key("Num_Lock", false);
 
+    // Past the 10 000th action the resident memory only wanders, by about
+    // 1 MB either way (the allocator's arenas, Qt's caches); 4 MB stays clear
+    // of that, and 90 000 actions that each leaked 50 bytes would pass it.
     long growth_kb = 4096;
     int openings = 0;
     const QStringList arguments = QCoreApplication::arguments();
