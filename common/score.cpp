@@ -22,7 +22,10 @@ void quitter_vers_score(ui::FormSlotBase& W)
 {
     Feuille_score.load();
     Feuille_score->Label3.setCaption(ui::decimal_text(score_pourcent));
+    // Shown while the exercise still has the keyboard, the score takes it
+    // over; shown after, it would lose it to whatever window the window
+    // manager falls back on.
+    Feuille_score.show();
     W.hide();
     W.unload();
-    Feuille_score.show();
 }

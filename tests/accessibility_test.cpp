@@ -1,4 +1,6 @@
 #include <QAccessible>
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include "addition/Feuille_addition.h"
@@ -35,6 +37,16 @@ QString description(const ui::Control& control)
 
 ui::TextBox& resultat(int k) { return Feuille_addition->txt_résultat(k); }
 
+// Whether the score was up when the window it replaces went.
+struct ScoreWhenHidden : QObject {
+    bool score_shown = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide) score_shown = window(Feuille_score)->isVisible();
+        return false;
+    }
+};
+
 }  // namespace
 
 class AccessibilityTest : public QObject {
@@ -55,7 +67,13 @@ private slots:
         QCOMPARE(description(Feuille_A_Propos->Command1), QString("Écrit en C++ avec Qt 6."));
 
         score_pourcent = 75;
+        // Shown after its owner has gone, the score would lose the keyboard
+        // to whatever window the window manager falls back on.
+        ScoreWhenHidden score;
+        Feuille_A_Propos.show();
+        window(Feuille_A_Propos)->installEventFilter(&score);
         quitter_vers_score(Feuille_A_Propos);
+        QVERIFY(score.score_shown);
         QCOMPARE(description(Feuille_score->Command1),
                  QString("Ton score global de réussite au premier essai est de : 75 %"));
         QCOMPARE(nom(Feuille_score->Label3), QString("Score en pourcentage, 75"));
@@ -138,6 +156,14 @@ private slots:
         click(f.Command3);
         QCOMPARE((QStringList{description(resultat(0)), description(resultat(1))}), (QStringList{"juste", "faux"}));
         QCOMPARE(description(f.Command2), QString("1 chiffre juste sur 2"));
+        // Tabbed into, a box hears of it only once the toolkit has told
+        // readers of the focus: emptied before, it is taken by a reader for
+        // the arrival itself, and not said.
+        const QString pose = resultat(0).Text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(has_keyboard_focus(resultat(0)) && !pose.isEmpty() && resultat(0).Text() == pose);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+        QCOMPARE(resultat(0).Text(), QString());
         click(resultat(1));
         QCOMPARE(description(f.Command2), QString());
         QCOMPARE(description(resultat(1)), QString("faux"));
@@ -164,6 +190,7 @@ private slots:
         Feuille_division.show();
         QVERIFY(wait_until_active(Feuille_division));
         QCOMPARE(description(Feuille_division->Command1), QString("%1 divisé par %2").arg(dividende).arg(diviseur));
+        QVERIFY(nom(Feuille_division->Txt_quotient(1)).startsWith("Quotient, 2e chiffre"));
         Feuille_division.unload();
     }
 };

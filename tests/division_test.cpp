@@ -225,7 +225,9 @@ private slots:
         QCOMPARE(F().Fr_aide_résultat.Caption(), QString());
         QVERIFY(!has_keyboard_focus(F().cde_verifier));
 
-        F().Fr_aide_txt_chiffre.setText("3");
+        click(F().Fr_aide_txt_chiffre);
+        keypad_digit(F().Fr_aide_txt_chiffre, 3);
+        QCOMPARE(F().Fr_aide_résultat.Caption(), QString("153"));
         click(F().Command1);  // 5500 ÷ 5
         QCOMPARE(F().Fr_aide_txt_chiffre.Text() + F().Fr_aide_diviseur.Caption() + F().Fr_aide_résultat.Caption(),
                  QString("5"));

@@ -210,9 +210,12 @@ private slots:
         choose(f().mnu_fact2_chiffre(5));  // greyed out: nothing happens
         QCOMPARE(suite->reseed_count(), 1);
         choose(f().mnu_fact2_chiffre(3));
+        QCOMPARE(chiffres_vus(f().Et_facteur2).size(), 3);
         QVERIFY(enabled(f().mnu_fact1_chiffre(5)) && !enabled(f().mnu_fact2_chiffre(5)));
         choose(f().mnu_fact1_chiffre(1));
         QVERIFY(enabled(f().mnu_fact2_chiffre(5)));
+        choose(f().mnu_fact2_chiffre(1));
+        QVERIFY(f().mnu_fact2_chiffre(1).Checked());
     }
 
     void table_et_raccourci_gardent_la_saisie()

@@ -71,11 +71,13 @@ private slots:
             click(dialog.txt_nb1);
             QCOMPARE(dialog.txt_nb1.Text(), QString());
             type(dialog.txt_nb1, "7");
+            click(dialog.txt_nb2);
+            type(dialog.txt_nb2, "2");
             click(dialog.cde_envoi);
         });
         ouvrir_choix_perso("Premier terme =", "Deuxième terme =", Feuille_Tibalou);
         QVERIFY(!feuille_choix_perso.loaded());
-        QCOMPARE((QList<double>{choix_nombre1, double(choix_nombre2)}), (QList<double>{7, 10000}));
+        QCOMPARE((QList<double>{choix_nombre1, double(choix_nombre2)}), (QList<double>{7, 2}));
     }
 
     // A window opened again and again shows the one icon built for the run.

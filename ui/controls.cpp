@@ -222,15 +222,17 @@ void Focusable::stop_listening()
     reporting_.report_to(nullptr);
 }
 
-void Focusable::focus_in()
+void Focusable::focus_in(bool with_window)
 {
     // Given back by a window coming to the front, the focus may reach the
-    // control without the toolkit telling screen readers.
-    focus_shown(*widget_);
+    // control without the toolkit telling screen readers. Told twice of any
+    // other move, a reader drops the first telling, and if the control's text
+    // changes in between (a box emptied as it takes the focus) says nothing.
+    if (with_window) focus_shown(*widget_);
     // Back in front, a reader may take what the set-up did to the control for
     // the focus arriving and say nothing: what it announces is said again.
     if (std::exchange(given_behind_, false) && !announcement_.isEmpty()) description_shown(*widget_);
-    dispatch([this] { parent_.focus_arrived(*this); });
+    parent_.focus_taken(*this);
 }
 
 void Focusable::describedBy(Label& label)
@@ -323,6 +325,7 @@ void TextBox::setText(const QString& text)
 
 std::int16_t TextBox::character_typed(std::int16_t character)
 {
+    parent_.settle_focus();
     // A handler stopped by a run-time error lets nothing in.
     std::int16_t let_in = 0;
     dispatch([&] {
@@ -335,6 +338,7 @@ std::int16_t TextBox::character_typed(std::int16_t character)
 
 void TextBox::key_up(std::int16_t code, std::int16_t shift)
 {
+    parent_.settle_focus();
     dispatch([this, code, shift] {
         if (onKeyUp) onKeyUp(code, shift);
     });
@@ -357,6 +361,7 @@ void Button::setCaption(const QString& caption)
 
 void Button::clicked()
 {
+    parent_.settle_focus();
     dispatch([this] {
         if (onClick) onClick();
     });

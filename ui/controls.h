@@ -38,6 +38,11 @@ public:
     virtual void focus_coming(Focusable& control) = 0;
     // The keyboard focus has moved to one of its controls.
     virtual void focus_arrived(Focusable& control) = 0;
+    // The toolkit has moved the focus there; the program hears of it once
+    // the toolkit has told screen readers, or before anything else happens.
+    virtual void focus_taken(Focusable& control) = 0;
+    // What the pupil does next comes after the focus that came before it.
+    virtual void settle_focus() = 0;
 
 protected:
     ~Container() = default;
@@ -124,7 +129,7 @@ protected:
 private:
     friend class Form;
     friend class Label;
-    void focus_in() override;
+    void focus_in(bool with_window) override;
     void set_announcement(const QString& words);
     void describe();
     void set_covered(bool covered);
@@ -224,6 +229,8 @@ private:
     void cover_changed() override { parent_.cover_changed(); }
     void focus_coming(Focusable& control) override { parent_.focus_coming(control); }
     void focus_arrived(Focusable& control) override { parent_.focus_arrived(control); }
+    void focus_taken(Focusable& control) override { parent_.focus_taken(control); }
+    void settle_focus() override { parent_.settle_focus(); }
 };
 
 // A straight line from (X1, Y1) to (X2, Y2), drawn over its container.

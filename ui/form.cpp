@@ -133,6 +133,8 @@ void Form::cover_changed()
 
 void Form::focus_arrived(Focusable& control)
 {
+    if (taking_focus_ != &control) settle_focus();
+    taking_focus_ = nullptr;
     // Only moves between the program's controls count; the focus coming back
     // to the same control (menu closed, window reactivated) raises nothing.
     if (&control == focused_ || discarded_) return;
@@ -142,6 +144,22 @@ void Form::focus_arrived(Focusable& control)
     focused_ = &control;
     if (previous && previous->onLostFocus) previous->onLostFocus();
     if (control.onGotFocus) control.onGotFocus();
+}
+
+// Tabbed or clicked into, a control is announced by the toolkit only after
+// its focus event: a box its handler empties before that would be taken by a
+// reader for the focus arriving, and not said.
+void Form::focus_taken(Focusable& control)
+{
+    settle_focus();
+    taking_focus_ = &control;
+    QMetaObject::invokeMethod(window_, [this] { settle_focus(); }, Qt::QueuedConnection);
+}
+
+void Form::settle_focus()
+{
+    if (Focusable* control = std::exchange(taking_focus_, nullptr))
+        dispatch([this, control] { focus_arrived(*control); });
 }
 
 // Said with the control before the toolkit moves the focus there: a reader
@@ -180,16 +198,19 @@ void Form::hand_announcement(Focusable& control)
 
 void Form::key_down(std::int16_t code, std::int16_t shift)
 {
+    settle_focus();
     if (key_preview_ && onKeyDown) dispatch([this, code, shift] { onKeyDown(code, shift); });
 }
 
 void Form::key_up(std::int16_t code, std::int16_t shift)
 {
+    settle_focus();
     if (key_preview_ && onKeyUp) dispatch([this, code, shift] { onKeyUp(code, shift); });
 }
 
 void Form::close_asked()
 {
+    settle_focus();
     // The close box unloads the window; the unload itself hides it.
     if (FormSlotBase* slot = slot_) dispatch([slot] { slot->unload(); });
 }

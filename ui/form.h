@@ -81,6 +81,8 @@ private:
     void cover_changed() override;
     void focus_coming(Focusable& control) override;
     void focus_arrived(Focusable& control) override;
+    void focus_taken(Focusable& control) override;
+    void settle_focus() override;
 
     QMenuBar* menu_bar() override;
     void adopt(MenuEntry& entry) override { menu_entries_.push_back(&entry); }
@@ -107,6 +109,7 @@ private:
     WindowWidget* window_;
     FormSlotBase* slot_ = nullptr;
     Focusable* focused_ = nullptr;
+    Focusable* taking_focus_ = nullptr;  // has it, the program not yet told
     Focusable* initial_focus_ = nullptr;
     QString announcement_;               // not yet on a control
     Focusable* announcing_ = nullptr;    // the control that says the last one

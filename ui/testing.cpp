@@ -113,6 +113,14 @@ QWidget* key_receiver(Focusable& control)
     return QApplication::focusWidget() ? QApplication::focusWidget() : target;
 }
 
+// A control tabbed or clicked into hears of it on the next turn of the event
+// loop; the test looks once it has. What the test itself has put off for later
+// (a zero timer is a queued call too) stays put off.
+void settle()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
+}
+
 }  // namespace
 
 void click(Focusable& control, Qt::MouseButton button)
@@ -120,6 +128,7 @@ void click(Focusable& control, Qt::MouseButton button)
     QWidget* target = widget(control);
     make_active(target);
     QTest::mouseClick(target, button, Qt::NoModifier, QPoint(4, target->height() / 2));
+    settle();
 }
 
 void activate(FormSlotBase& slot)
@@ -136,16 +145,19 @@ bool wait_until_active(FormSlotBase& slot)
 void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyClick(key_receiver(control), key, modifiers);
+    settle();
 }
 
 void key_press(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyPress(key_receiver(control), key, modifiers);
+    settle();
 }
 
 void key_release(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     QTest::keyRelease(key_receiver(control), key, modifiers);
+    settle();
 }
 
 void keypad_digit(Focusable& control, int digit)
@@ -161,6 +173,7 @@ void main_row_digit(Focusable& control, int digit)
 void type(Focusable& control, const QString& characters)
 {
     QTest::keyClicks(key_receiver(control), characters);
+    settle();
 }
 
 void deliver(Focusable& control, QEvent& event)
@@ -168,6 +181,7 @@ void deliver(Focusable& control, QEvent& event)
     QWidget* target = widget(control);
     make_active(target);
     QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : target, &event);
+    settle();
 }
 
 bool save_picture(FormSlotBase& slot, const QString& path)

@@ -15,8 +15,9 @@ public:
     // A key going down or coming up: key code and shift mask.
     virtual void key_down(std::int16_t, std::int16_t) {}
     virtual void key_up(std::int16_t, std::int16_t) {}
-    // The keyboard focus has arrived in the widget.
-    virtual void focus_in() {}
+    // The keyboard focus has arrived in the widget; with_window when it came
+    // back with its window brought to the front.
+    virtual void focus_in(bool /*with_window*/) {}
     virtual void clicked() {}
     // The window's close box.
     virtual void close_asked() {}

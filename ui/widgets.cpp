@@ -164,7 +164,7 @@ void TextBoxWidget::keyReleaseEvent(QKeyEvent* event)
 void TextBoxWidget::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    if (listener_) listener_->focus_in();
+    if (listener_) listener_->focus_in(event->reason() == Qt::ActiveWindowFocusReason);
 }
 
 void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event)
@@ -218,7 +218,7 @@ template <class Base>
 void ButtonWidget<Base>::focusInEvent(QFocusEvent* event)
 {
     Base::focusInEvent(event);
-    if (listener_) listener_->focus_in();
+    if (listener_) listener_->focus_in(event->reason() == Qt::ActiveWindowFocusReason);
 }
 
 template class ButtonWidget<QPushButton>;
