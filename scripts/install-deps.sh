@@ -9,7 +9,7 @@
 # Quiet and quick when everything is there already.
 set -eu
 
-packages="cmake make g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
+packages="cmake make g++ qt6-base-dev qt6-svg-dev libfontconfig-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
 for task in "$@"; do
     case $task in
         package) packages="$packages dpkg-dev file desktop-file-utils appstream lintian" ;;
