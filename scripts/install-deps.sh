@@ -6,6 +6,7 @@
 #   bare-debian  debootstrap, which makes the fresh Debian the README is tried on
 #   pictures     the virtual X server that the pictures are rendered on
 #   clang        the second compiler the code must build with, warning-free
+#   bench        the virtual X server that start-ups are timed under
 # Quiet and quick when everything is there already.
 set -eu
 
@@ -17,6 +18,7 @@ for task in "$@"; do
         bare-debian) packages="$packages debootstrap" ;;
         pictures) packages="$packages xvfb xauth librsvg2-bin" ;;
         clang) packages="$packages clang" ;;
+        bench) packages="$packages xvfb" ;;
         *) echo "install-deps: unknown task $task" >&2; exit 2 ;;
     esac
 done
