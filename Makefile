@@ -50,6 +50,7 @@ sanitize: deps
 
 # Speed and memory against bare Qt Widgets, measured in one run.
 bench: deps
+	@sh scripts/install-deps.sh bench
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 	$(BUILD)/bench/bench

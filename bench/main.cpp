@@ -3,51 +3,43 @@
 //
 //   bench                 everything, as a table (make bench)
 //   bench --start MODE    one start-up, started by the run above
+#include <QProcessEnvironment>
 #include <cstdio>
 #include <cstring>
 
 #include "bench/report.h"
 #include "bench/startup.h"
 #include "bench/windows.h"
+#include "bench/x_server.h"
 #include "ui/application.h"
 
 namespace {
 
-constexpr int start_runs = 15;
+constexpr int start_pairs = 40;
 constexpr int opening_runs = 60;
 constexpr int keypad_digits = 3000;
 constexpr int logic_runs = 3000;
 constexpr int resizes = 200;
 
-// Start-ups of every kind, taken in turn so that the machine's load falls on
-// all alike; the first of each only warms the caches.
+// Whole processes under a real X server, Xvfb, and on the offscreen platform.
+// The goals are judged under X, which is where the pupil starts the program,
+// or offscreen when no X server can be had.
 std::vector<Figure> start_figures()
 {
-    const StartRun first = start("tibalou");
-    if (!first.ok || !start("bare", first.size).ok || !start("bare-text", first.size).ok) {
-        std::fprintf(stderr, "bench: a started process gave no figures\n");
-        return {};
+    QProcessEnvironment offscreen = QProcessEnvironment::systemEnvironment();
+    offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const XServer x;
+    if (!x.running()) {
+        std::printf("\n%s: start-up is judged offscreen only.\n", qPrintable(x.failure()));
+        return start_figures(offscreen, QStringLiteral("offscreen"), start_pairs, true);
     }
-    std::vector<double> program_ms, bare_ms, text_ms, program_kib, bare_kib, text_kib;
-    for (int run = 0; run < start_runs; ++run) {
-        const StartRun program = start("tibalou");
-        const StartRun bare = start("bare", first.size);
-        const StartRun text = start("bare-text", first.size);
-        if (!program.ok || !bare.ok || !text.ok) continue;
-        program_ms.push_back(program.milliseconds);
-        bare_ms.push_back(bare.milliseconds);
-        text_ms.push_back(text.milliseconds);
-        program_kib.push_back(program.peak_kib);
-        bare_kib.push_back(bare.peak_kib);
-        text_kib.push_back(text.peak_kib);
-    }
-    return {
-        {"Start to main menu painted", "ms", median(program_ms), median(bare_ms), 1.3},
-        // For reference: the part of the gap that any window showing text pays.
-        {"Same, against a bare window showing one word", "ms", median(program_ms), median(text_ms)},
-        {"Peak resident memory at start", "MiB", median(program_kib) / 1024, median(bare_kib) / 1024, 1.3},
-        {"Same, against a bare window showing one word", "MiB", median(program_kib) / 1024, median(text_kib) / 1024},
-    };
+    QProcessEnvironment under_x = offscreen;
+    under_x.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    under_x.insert(QStringLiteral("DISPLAY"), x.display());
+    auto figures = start_figures(under_x, QStringLiteral("under X"), start_pairs, true);
+    const auto reference = start_figures(offscreen, QStringLiteral("offscreen"), start_pairs, false);
+    figures.insert(figures.end(), reference.begin(), reference.end());
+    return figures;
 }
 
 void print(const char* heading, const std::vector<Figure>& figures)
@@ -67,7 +59,7 @@ int main(int argc, char** argv)
     if (argc > 2 && std::strcmp(argv[1], "--start") == 0) return run_started(argc, argv);
 
     ui::Application application(argc, argv);
-    std::printf("Tibalou against bare Qt Widgets, same machine, same run (medians)\n");
+    std::printf("Tibalou against bare Qt Widgets, same machine, same run (medians; spread: quartiles of the ratios)\n");
     const auto start = start_figures();
     print("Start-up and memory (whole processes)", start);
 

@@ -5,12 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-double milliseconds(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-FirstPaint::FirstPaint(std::function<bool(QWidget*)> is_target, std::function<void(Clock::time_point)> painted)
+FirstPaint::FirstPaint(std::function<bool(QWidget*)> is_target, std::function<void(const Moment&)> painted)
     : is_target_(std::move(is_target)), painted_(std::move(painted))
 {
     qApp->installEventFilter(this);
@@ -29,16 +24,16 @@ bool FirstPaint::eventFilter(QObject* receiver, QEvent* event)
     seen_ = true;
     // A whole window is painted in one pass, inside the event being handled:
     // a queued call runs once it is over.
-    QTimer::singleShot(0, this, [this] { painted_(Clock::now()); });
+    QTimer::singleShot(0, this, [this] { painted_(Moment::now()); });
     return false;
 }
 
-Clock::time_point show_and_wait_painted(QWidget& window, const std::function<void()>& show)
+Moment show_and_wait_painted(QWidget& window, const std::function<void()>& show)
 {
     QEventLoop loop;
-    Clock::time_point at;
+    Moment at;
     FirstPaint watch([&window](QWidget* painted) { return painted == &window; },
-                     [&](Clock::time_point moment) {
+                     [&](const Moment& moment) {
                          at = moment;
                          loop.quit();
                      });

@@ -1,21 +1,18 @@
 #pragma once
 
 #include <QObject>
-#include <chrono>
 #include <functional>
 
+#include "bench/clocks.h"
+
 class QWidget;
-
-using Clock = std::chrono::steady_clock;  // system-wide: comparable across processes
-
-double milliseconds(Clock::duration duration);
 
 // Watches for the first paint of a window: once the painting pass that first
 // reached it is over, `painted` runs with the moment it ended. Both sides of
 // every comparison are timed through it, so that its cost falls on both.
 class FirstPaint : public QObject {
 public:
-    FirstPaint(std::function<bool(QWidget* window)> is_target, std::function<void(Clock::time_point)> painted);
+    FirstPaint(std::function<bool(QWidget* window)> is_target, std::function<void(const Moment&)> painted);
     ~FirstPaint() override;
 
 protected:
@@ -23,10 +20,10 @@ protected:
 
 private:
     std::function<bool(QWidget*)> is_target_;
-    std::function<void(Clock::time_point)> painted_;
+    std::function<void(const Moment&)> painted_;
     bool seen_ = false;
 };
 
 // Runs `show` (which shows `window`), then events until the window's first
 // paint is over; returns that moment.
-Clock::time_point show_and_wait_painted(QWidget& window, const std::function<void()>& show);
+Moment show_and_wait_painted(QWidget& window, const std::function<void()>& show);

@@ -26,6 +26,17 @@ std::optional<double> Figure::ratio() const
     return value / *baseline;
 }
 
+Figure compared(const QString& what, const QString& unit, const std::vector<double>& program,
+                const std::vector<double>& bare, std::optional<double> goal)
+{
+    Figure figure{what, unit, median(program), median(bare), goal};
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < std::min(program.size(), bare.size()); ++i)
+        if (bare[i] > 0) ratios.push_back(program[i] / bare[i]);
+    if (!ratios.empty()) figure.spread = {{percentile(ratios, 0.25), percentile(ratios, 0.75)}};
+    return figure;
+}
+
 bool Figure::met() const
 {
     if (!goal) return true;
@@ -52,7 +63,7 @@ QString with_unit(double value, const QString& unit)
 
 QString table(const std::vector<Figure>& figures)
 {
-    const QStringList heading{"Figure", "Tibalou", "Bare Qt", "Ratio", "Goal", ""};
+    const QStringList heading{"Figure", "Tibalou", "Bare Qt", "Ratio", "Spread", "Goal", ""};
     std::vector<QStringList> rows{heading};
     for (const Figure& figure : figures) {
         QString goal;
@@ -62,7 +73,11 @@ QString table(const std::vector<Figure>& figures)
                                     : with_unit(*figure.goal, figure.unit));
         rows.push_back({figure.what, with_unit(figure.value, figure.unit),
                         figure.baseline ? with_unit(*figure.baseline, figure.unit) : QString(),
-                        figure.ratio() ? QString::number(*figure.ratio(), 'f', 2) : QString(), goal,
+                        figure.ratio() ? QString::number(*figure.ratio(), 'f', 2) : QString(),
+                        figure.spread ? QString::number(figure.spread->first, 'f', 2) + QStringLiteral("–") +
+                                            QString::number(figure.spread->second, 'f', 2)
+                                      : QString(),
+                        goal,
                         figure.goal ? (figure.met() ? QStringLiteral("PASS") : QStringLiteral("MISS")) : QString()});
     }
     // A column with nothing in it under its heading is left out.

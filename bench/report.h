@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // The figures of the speed and memory run, and the table that shows them.
@@ -16,11 +17,19 @@ struct Figure {
     double value = 0;
     std::optional<double> baseline;  // the bare-Qt counterpart, same unit
     // With a baseline, the highest ratio allowed; without, the highest value.
+    // A figure without a goal is shown for reference, never judged.
     std::optional<double> goal;
+    // The first and third quartiles of the ratios of runs taken in pairs.
+    std::optional<std::pair<double, double>> spread;
 
     std::optional<double> ratio() const;
     bool met() const;
 };
 
-// One line per figure: value, baseline, ratio, goal, PASS or MISS.
+// The program against bare Qt, measured in interleaved pairs (program[i]
+// beside bare[i]): the medians of both, and the spread of the pairs' ratios.
+Figure compared(const QString& what, const QString& unit, const std::vector<double>& program,
+                const std::vector<double>& bare, std::optional<double> goal = {});
+
+// One line per figure: value, baseline, ratio, spread, goal, PASS or MISS.
 QString table(const std::vector<Figure>& figures);

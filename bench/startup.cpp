@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QWidget>
 #include <cstdio>
+#include <ctime>
+#include <optional>
 
 #include "app/Feuille_Tibalou.h"
 #include "bench/paint.h"
@@ -31,10 +33,19 @@ long long peak_resident_kib()
     return match.hasMatch() ? match.captured(1).toLongLong() : 0;
 }
 
-int report(Clock::time_point painted, QSize size)
+double process_cpu_ms()
 {
-    std::printf("painted_ns %lld\npeak_kib %lld\nsize %dx%d\n", since_epoch_ns(painted), peak_resident_kib(),
-                size.width(), size.height());
+    timespec cpu{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    return cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6;
+}
+
+// `painted.cpu` is the main thread's CPU time since the process began.
+int report(const Moment& painted, QSize size)
+{
+    std::printf("painted_ns %lld\npeak_kib %lld\nsize %dx%d\nmain_cpu_ms %f\nprocess_cpu_ms %f\n",
+                since_epoch_ns(painted.wall), peak_resident_kib(), size.width(), size.height(),
+                milliseconds(painted.cpu), process_cpu_ms());
     return 0;
 }
 
@@ -53,29 +64,29 @@ int run_started(int& argc, char** argv)
         // As the program's own main() does it.
         ui::Application application(argc, argv);
         QWidget* window = ui::testing::window(Feuille_Tibalou);
-        const Clock::time_point painted = show_and_wait_painted(*window, [] { Feuille_Tibalou.show(); });
+        const Moment painted = show_and_wait_painted(*window, [] { Feuille_Tibalou.show(); });
         return report(painted, window->size());
     }
-    const bool with_text = mode == QLatin1String("bare-text");
-    if ((mode == QLatin1String("bare") || with_text) && argc > 3) {
+    if (mode == QLatin1String("bare") && argc > 3) {
         QApplication application(argc, argv);
         QWidget window;
         window.resize(parse_size(QString::fromLocal8Bit(argv[3])));
-        // A single word is enough to bring up the font system.
-        if (with_text) new QLabel(QStringLiteral("Tibalou"), &window);
-        const Clock::time_point painted = show_and_wait_painted(window, [&window] { window.show(); });
+        // A window with text, as every program's: one word brings up the font system.
+        new QLabel(QStringLiteral("Tibalou"), &window);
+        const Moment painted = show_and_wait_painted(window, [&window] { window.show(); });
         return report(painted, window.size());
     }
     std::fprintf(stderr, "bench: unknown start mode\n");
     return 2;
 }
 
-StartRun start(const QString& mode, QSize size)
+StartRun start(const QProcessEnvironment& environment, const QString& mode, QSize size)
 {
     QStringList arguments{QStringLiteral("--start"), mode};
     if (size.isValid()) arguments << QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setProcessEnvironment(environment);
     const Clock::time_point started = Clock::now();
     process.start(QCoreApplication::applicationFilePath(), arguments);
     StartRun run;
@@ -87,8 +98,53 @@ StartRun start(const QString& mode, QSize size)
         if (field[0] == "painted_ns") painted_ns = field[1].toLongLong();
         if (field[0] == "peak_kib") run.peak_kib = field[1].toDouble();
         if (field[0] == "size") run.size = parse_size(QString::fromLatin1(field[1]));
+        if (field[0] == "main_cpu_ms") run.main_cpu_ms = field[1].toDouble();
+        if (field[0] == "process_cpu_ms") run.process_cpu_ms = field[1].toDouble();
     }
     run.milliseconds = (painted_ns - since_epoch_ns(started)) / 1e6;
     run.ok = painted_ns > 0 && run.peak_kib > 0;
     return run;
+}
+
+std::vector<Figure> start_figures(const QProcessEnvironment& environment, const QString& where, int pairs,
+                                  bool judged)
+{
+    const QString program = QStringLiteral("tibalou"), bare = QStringLiteral("bare");
+    // The first of each only warms the caches.
+    const StartRun first = start(environment, program);
+    if (!first.ok || !start(environment, bare, first.size).ok) {
+        std::fprintf(stderr, "bench: a started process gave no figures (%s)\n", qPrintable(where));
+        return {};
+    }
+    // Per pair, the program's figure and the bare window's.
+    std::vector<double> program_ms, bare_ms, program_kib, bare_kib, program_main, bare_main, program_all, bare_all;
+    for (int pair = 0; pair < pairs; ++pair) {
+        // Each goes first in every other pair: neither gains by its place.
+        StartRun ours, theirs;
+        if (pair % 2 == 0) {
+            ours = start(environment, program);
+            theirs = start(environment, bare, first.size);
+        } else {
+            theirs = start(environment, bare, first.size);
+            ours = start(environment, program);
+        }
+        if (!ours.ok || !theirs.ok) continue;
+        program_ms.push_back(ours.milliseconds);
+        bare_ms.push_back(theirs.milliseconds);
+        program_kib.push_back(ours.peak_kib / 1024);
+        bare_kib.push_back(theirs.peak_kib / 1024);
+        program_main.push_back(ours.main_cpu_ms);
+        bare_main.push_back(theirs.main_cpu_ms);
+        program_all.push_back(ours.process_cpu_ms);
+        bare_all.push_back(theirs.process_cpu_ms);
+    }
+    const auto goal = [judged](double ratio) { return judged ? std::optional<double>(ratio) : std::nullopt; };
+    return {
+        compared(QStringLiteral("Start to main menu painted, %1").arg(where), "ms", program_ms, bare_ms, goal(1.0)),
+        // Load moves neither: the work on the way to the first paint, and all of it.
+        compared(QStringLiteral("Same, CPU of the main thread"), "ms", program_main, bare_main),
+        compared(QStringLiteral("Same, CPU of all threads"), "ms", program_all, bare_all),
+        compared(QStringLiteral("Peak resident memory at start, %1").arg(where), "MiB", program_kib, bare_kib,
+                 goal(1.05)),
+    };
 }

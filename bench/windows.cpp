@@ -86,37 +86,49 @@ void tidy()
 }
 
 // Clicks the menu button; the window unloads itself once painted.
-double open_once(const Opening& opening, BareWindow* layout = nullptr)
+Lap open_once(const Opening& opening, BareWindow* layout = nullptr)
 {
-    Clock::time_point painted;
+    Moment painted;
     FirstPaint watch([&](QWidget* w) { return opening.slot.loaded() && w == window(opening.slot); },
-                     [&](Clock::time_point at) {
+                     [&](const Moment& at) {
                          painted = at;
                          if (layout) *layout = describe(*window(opening.slot));
                          opening.slot.unload();
                      });
-    const Clock::time_point start = Clock::now();
+    const Moment start = Moment::now();
     click(Feuille_Tibalou().*opening.button);
     tidy();
-    return milliseconds(painted - start);
+    return painted - start;
 }
 
-double open_bare(const BareWindow& layout)
+Lap open_bare(const BareWindow& layout)
 {
-    const Clock::time_point start = Clock::now();
+    const Moment start = Moment::now();
     const auto bare = build(layout);
-    return milliseconds(show_and_wait_painted(*bare, [&bare] { bare->show(); }) - start);
+    return show_and_wait_painted(*bare, [&bare] { bare->show(); }) - start;
 }
 
-std::vector<double> keypad_samples(const Exercise& exercise, int digits)
+// Per-event figures on both clocks: the thread's CPU time, judged, and the
+// wall time beside it, which also counts what other processes took.
+struct Samples {
+    std::vector<double> wall, cpu;
+
+    void add(const Lap& lap)
+    {
+        wall.push_back(lap.wall);
+        cpu.push_back(lap.cpu);
+    }
+};
+
+Samples keypad_samples(const Exercise& exercise, int digits)
 {
-    std::vector<double> samples;
+    Samples samples;
     when_modal([&] {
         ui::Form& form = exercise.opening.slot.form();
         wait_until_active(exercise.opening.slot);
         exercise.largest();
         int misses = 0;
-        while (static_cast<int>(samples.size()) < digits && misses < 2) {
+        while (static_cast<int>(samples.cpu.size()) < digits && misses < 2) {
             auto* box = dynamic_cast<ui::TextBox*>(form.focused());
             if (!box) {
                 ++misses;
@@ -126,11 +138,11 @@ std::vector<double> keypad_samples(const Exercise& exercise, int digits)
                 continue;
             }
             misses = 0;
-            const Clock::time_point start = Clock::now();
-            keypad_digit(*box, static_cast<int>(samples.size() % 10));
+            const Moment start = Moment::now();
+            keypad_digit(*box, static_cast<int>(samples.cpu.size() % 10));
             // The repaint of both boxes is posted: it belongs to the digit.
             QCoreApplication::sendPostedEvents();
-            samples.push_back(milliseconds(Clock::now() - start));
+            samples.add(Moment::now() - start);
         }
         exercise.opening.slot.unload();
     });
@@ -154,13 +166,14 @@ std::vector<Figure> opening_figures(int runs)
         BareWindow layout;
         open_once(opening, &layout);
         open_bare(layout);
-        std::vector<double> program, bare;
+        Samples program, bare;
         for (int run = 0; run < runs; ++run) {
-            program.push_back(open_once(opening));
-            bare.push_back(open_bare(layout));
+            program.add(open_once(opening));
+            bare.add(open_bare(layout));
         }
-        figures.push_back({QStringLiteral("Open %1 window (%2 widgets)").arg(opening.name).arg(layout.widgets.size()),
-                           "ms", median(program), median(bare), 1.5});
+        const QString what = QStringLiteral("Open %1 window (%2 widgets), ").arg(opening.name).arg(layout.widgets.size());
+        figures.push_back(compared(what + "CPU", "ms", program.cpu, bare.cpu, 1.5));
+        figures.push_back(compared(what + "wall", "ms", program.wall, bare.wall));
     }
     return figures;
 }
@@ -169,20 +182,22 @@ std::vector<Figure> keypad_figures(int digits)
 {
     std::vector<Figure> figures;
     for (const Exercise& exercise : exercises()) {
-        const auto samples = keypad_samples(exercise, digits);
-        if (static_cast<int>(samples.size()) < digits)
+        const Samples samples = keypad_samples(exercise, digits);
+        if (static_cast<int>(samples.cpu.size()) < digits)
             std::fprintf(stderr, "bench: the focus left the boxes of the %s after %zu digits\n",
-                         qPrintable(exercise.opening.name), samples.size());
+                         qPrintable(exercise.opening.name), samples.cpu.size());
         const QString what = QStringLiteral("Keypad digit, %1, ").arg(exercise.opening.name);
-        figures.push_back({what + "median", "ms", median(samples), {}, 1.0});
-        figures.push_back({what + "99th percentile", "ms", percentile(samples, 0.99), {}, 1.0});
+        figures.push_back({what + "CPU median", "ms", median(samples.cpu), {}, 1.0});
+        figures.push_back({what + "CPU 99th percentile", "ms", percentile(samples.cpu, 0.99), {}, 1.0});
+        figures.push_back({what + "wall median", "ms", median(samples.wall)});
+        figures.push_back({what + "wall 99th percentile", "ms", percentile(samples.wall, 0.99)});
     }
     return figures;
 }
 
 std::vector<Figure> resize_figures(int resizes)
 {
-    std::vector<double> samples;
+    Samples samples;
     const Exercise& multiplication = exercises()[1];
     when_modal([&] {
         ui::FormSlotBase& slot = multiplication.opening.slot;
@@ -193,17 +208,18 @@ std::vector<Figure> resize_figures(int resizes)
         const QSize design = top.size();
         const QSize twice = design + client(slot)->size();
         for (int run = 0; run < resizes; ++run) {
-            const Clock::time_point start = Clock::now();
+            const Moment start = Moment::now();
             top.resize(run % 2 ? design : twice);
             QCoreApplication::processEvents();
             top.repaint();
-            samples.push_back(milliseconds(Clock::now() - start));
+            samples.add(Moment::now() - start);
         }
         slot.unload();
     });
     click(Feuille_Tibalou().*multiplication.opening.button);
     tidy();
-    return {{"Multiplication window resized (design size to twice, and back)", "ms", median(samples), {}, 16.0}};
+    const QString what = QStringLiteral("Multiplication window resized (design size to twice, and back), ");
+    return {{what + "CPU", "ms", median(samples.cpu), {}, 16.0}, {what + "wall", "ms", median(samples.wall)}};
 }
 
 std::vector<Figure> logic_figures(int runs)
@@ -214,18 +230,18 @@ std::vector<Figure> logic_figures(int runs)
         exercise.largest();
         std::vector<double> set_up, check;
         for (int run = 0; run < runs; ++run) {
-            const Clock::time_point start = Clock::now();
+            const Moment start = Moment::now();
             exercise.set_up();
-            const Clock::time_point posed = Clock::now();
+            const Moment posed = Moment::now();
             exercise.check();
-            set_up.push_back(milliseconds(posed - start) * 1000);
-            check.push_back(milliseconds(Clock::now() - posed) * 1000);
+            set_up.push_back((posed - start).cpu * 1000);
+            check.push_back((Moment::now() - posed).cpu * 1000);
         }
         exercise.opening.slot.unload();
         tidy();
         const QString name = exercise.opening.name;
-        figures.push_back({QStringLiteral("Set-up of the largest %1").arg(name), "µs", median(set_up)});
-        figures.push_back({QStringLiteral("Check of the largest %1").arg(name), "µs", median(check)});
+        figures.push_back({QStringLiteral("Set-up of the largest %1, CPU").arg(name), "µs", median(set_up)});
+        figures.push_back({QStringLiteral("Check of the largest %1, CPU").arg(name), "µs", median(check)});
     }
     return figures;
 }

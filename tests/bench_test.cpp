@@ -74,6 +74,21 @@ private slots:
         QVERIFY(!cases[4].first.ratio());
     }
 
+    void pairs_give_medians_and_the_spread_of_their_ratios()
+    {
+        // Pairs 10/10, 12/10, 9/10, 30/10, 11/10: one slow run of the program
+        // moves neither its median nor the quartiles of the ratios much.
+        const Figure figure = compared("Start", "ms", {10, 12, 9, 30, 11}, {10, 10, 10, 10, 10}, 1.0);
+        QCOMPARE(figure.value, 11.0);
+        QCOMPARE(*figure.baseline, 10.0);
+        QCOMPARE(*figure.spread, std::make_pair(1.0, 1.2));
+        QVERIFY(!figure.met());
+        const QStringList rows = lines_of(table({figure}));
+        QVERIFY(rows[0].contains("Spread") && rows[1].contains(QStringLiteral("1.00–1.20")));
+        // A bare run that measured nothing has no ratio to spread.
+        QCOMPARE(*compared("Start", "ms", {10, 11}, {0, 10}).spread, std::make_pair(1.1, 1.1));
+    }
+
     void the_table_gives_each_verdict_and_leaves_out_empty_columns()
     {
         const QStringList rows = lines_of(table({{"Start", "ms", 20, 10, 1.3}, {"Open", "ms", 0.8, 0.6, 1.5}}));
@@ -85,7 +100,8 @@ private slots:
         QCOMPARE(rows[1].indexOf("ms"), rows[2].indexOf("ms"));  // columns line up
 
         const QStringList logic = lines_of(table({{"Set-up", "µs", 41.84}, {"Check", "µs", 1234.5}}));
-        QVERIFY(!logic[0].contains("Bare") && !logic[0].contains("Ratio") && !logic[0].contains("Goal"));
+        QVERIFY(!logic[0].contains("Bare") && !logic[0].contains("Ratio") && !logic[0].contains("Spread") &&
+                !logic[0].contains("Goal"));
         QVERIFY(logic[1].endsWith(QStringLiteral("41.8 µs")) && logic[2].endsWith(QStringLiteral("1235 µs")));
     }
 
@@ -99,12 +115,12 @@ private slots:
         child->setGeometry(20, 20, 50, 50);
 
         int reports = 0;
-        FirstPaint watch([&window](QWidget* w) { return w == &window; }, [&](Clock::time_point) { ++reports; });
+        FirstPaint watch([&window](QWidget* w) { return w == &window; }, [&](const Moment&) { ++reports; });
         other.show();
         QVERIFY(QTest::qWaitForWindowExposed(&other));
         QCOMPARE(reports, 0);
 
-        const Clock::time_point painted = show_and_wait_painted(window, [&window] { window.show(); });
+        const Clock::time_point painted = show_and_wait_painted(window, [&window] { window.show(); }).wall;
         QVERIFY(window.paints > 0 && child->paints > 0 && painted >= child->last && painted >= window.last);
         window.repaint();
         QCoreApplication::processEvents();

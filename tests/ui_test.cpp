@@ -1,12 +1,16 @@
 // The toolkit layer, driven through real widgets on a window made for the test.
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "tests/test_main.h"
@@ -164,6 +168,23 @@ private slots:
         f.dans_cadre.setBackColor(ui::yellow);
         f.dans_cadre.setBackColor(ui::system_window_background);
         QCOMPARE(painted_color(f.dans_cadre), systeme(QPalette::Base));
+    }
+
+    // The program's style draws a frame's border itself, from Fusion's picture.
+    void a_frame_looks_as_in_fusion()
+    {
+        auto* frame = static_cast<QGroupBox*>(widget(Fenetre_essai->cadre));
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const auto in_fusion = [&] {
+            frame->setStyle(fusion.get());
+            const QImage image = frame->grab().toImage();
+            frame->setStyle(nullptr);
+            return image;
+        };
+        QCOMPARE(frame->grab().toImage(), in_fusion());
+        // Without a title, the border rises to the top.
+        frame->setTitle(QString());
+        QCOMPARE(frame->grab().toImage(), in_fusion());
     }
 
     void a_missing_array_index_is_a_run_time_error_that_abandons_only_its_event()

@@ -4,14 +4,17 @@
 #include <QApplication>
 
 #include "ui/accessibility.h"
+#include "ui/font_start.h"
 #include "ui/form.h"
 #include "ui/pictures.h"
+#include "ui/style.h"
 #include "ui/widgets.h"
 
 namespace ui {
 
 struct Application::Impl {
     Impl(int& argc, char** argv) : app(argc, argv) {}
+    FontConfigStart fonts;  // first: it works while the application is made
     KeyWatchingApplication app;
 };
 
@@ -24,9 +27,10 @@ Application::Application(int& argc, char** argv)
     // the windows with the launcher and its icon by it.
     QApplication::setApplicationName(QStringLiteral("fr.tibalou.Tibalou"));
     QApplication::setDesktopFileName(QStringLiteral("fr.tibalou.Tibalou"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new Style);
     QApplication::setQuitOnLastWindowClosed(false);
     QAccessible::installFactory(accessible_control);
+    impl_->fonts.wait();
 }
 
 Application::~Application()

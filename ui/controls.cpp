@@ -27,6 +27,9 @@ void apply_font(QWidget& widget, const Font& font)
         qfont.setFamilies(serif ? QStringList{font.face, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}
                                 : QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         qfont.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+        // These faces hold every character the designs show: looking up
+        // fallback fonts for glyphs they never miss is a share of the start.
+        qfont.setStyleStrategy(QFont::NoFontMerging);
     }
     if (font.points > 0) qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
