@@ -114,11 +114,10 @@ QWidget* key_receiver(Focusable& control)
 }
 
 // A control tabbed or clicked into hears of it on the next turn of the event
-// loop; the test looks once it has. What the test itself has put off for later
-// (a zero timer is a queued call too) stays put off.
+// loop; the test looks once it has. Nothing else put off for later runs here.
 void settle()
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
+    for (Container* form : WindowSide::loaded_forms()) form->settle_focus();
 }
 
 }  // namespace
