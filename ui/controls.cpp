@@ -385,8 +385,16 @@ Frame::Frame(Container& parent, const Design& design) : Control(parent, design, 
 
 void Frame::setVisible(bool visible)
 {
-    set_visible(visible);
-    parent_.cover_changed();
+    // A panel hiding its focused control hands the focus on as it goes:
+    // what lies beneath must take it by then.
+    if (visible) {
+        set_visible(true);
+        parent_.cover_changed();
+    } else {
+        hide_first_in_reckoning();
+        parent_.cover_changed();
+        set_visible(false);
+    }
 }
 
 void Frame::read_as_table(const std::vector<const Control*>& cells, int columns)

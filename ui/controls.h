@@ -70,6 +70,8 @@ protected:
 
     bool visible() const { return visible_; }
     void set_visible(bool visible);
+    // Hidden for the program's reckoning, its widget still up.
+    void hide_first_in_reckoning() { visible_ = false; }
     Color back_color() const { return back_color_; }
     void set_back_color(Color color);
     int left() const { return left_; }
