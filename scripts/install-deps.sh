@@ -6,11 +6,8 @@
 #   bare-debian  debootstrap, which makes the fresh Debian the README is tried on
 #   pictures     the virtual X server that the pictures are rendered on
 #   clang        the second compiler the code must build with, warning-free
-<<<<<<< HEAD
 #   x            the real X server, window manager and input injection of make soak-x
-=======
 #   bench        the virtual X server that start-ups are timed under
->>>>>>> startup
 # Quiet and quick when everything is there already.
 set -eu
 
@@ -22,11 +19,8 @@ for task in "$@"; do
         bare-debian) packages="$packages debootstrap" ;;
         pictures) packages="$packages xvfb xauth librsvg2-bin" ;;
         clang) packages="$packages clang" ;;
-<<<<<<< HEAD
         x) packages="$packages xvfb xauth openbox libxtst-dev" ;;
-=======
         bench) packages="$packages xvfb" ;;
->>>>>>> startup
         *) echo "install-deps: unknown task $task" >&2; exit 2 ;;
     esac
 done
