@@ -1,6 +1,6 @@
 #include "app/images.h"
 
-const char* const image_tibalou = ":/images/tibalou.svg";
+const char* const image_tibalou = ":/images/tibalou";
 const char* const image_addition = ":/images/addition.svg";
 const char* const image_soustraction = ":/images/soustraction.svg";
 const char* const image_multiplication = ":/images/multiplication.svg";

@@ -1,6 +1,7 @@
 #pragma once
 
-// The program's pictures: SVG sources, built into the program as resources.
+// The program's pictures, built into the program as resources: its icon, a
+// folder of PNG files drawn in advance, and the SVG sources of the others.
 extern const char* const image_tibalou;
 extern const char* const image_addition;
 extern const char* const image_soustraction;

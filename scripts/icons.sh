@@ -1,6 +1,7 @@
 #!/bin/sh
 # Renders the program's icon from its SVG source at the sizes of the hicolor
-# theme, into data/icons/, which the package installs. Run after changing
+# theme, into data/icons/, which the package installs and the program shows
+# as its windows' icon (16 to 128 pixels). Run after changing
 # data/tibalou.svg.
 set -eu
 cd "$(dirname "$0")/.."

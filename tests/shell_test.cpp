@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QSet>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "addition/Feuille_addition.h"
@@ -80,15 +81,22 @@ private slots:
         QCOMPARE((QList<double>{choix_nombre1, double(choix_nombre2)}), (QList<double>{7, 2}));
     }
 
-    // A window opened again and again shows the one icon built for the run.
+    // A window opened again and again shows the one icon built for the run:
+    // the program's own, as drawn for the desktop, at every size a window
+    // manager takes and none larger.
     void each_picture_is_built_once()
     {
-        QSet<qint64> icones{window(Feuille_Tibalou)->windowIcon().cacheKey()};
+        const QIcon icone = window(Feuille_Tibalou)->windowIcon();
+        QSet<qint64> icones{icone.cacheKey()};
         for (int fois = 0; fois < 2; ++fois) {
             icones << window(Feuille_A_Propos)->windowIcon().cacheKey();
             Feuille_A_Propos.unload();
         }
         QCOMPARE(icones.size(), 1);
+        QList<QSize> tailles = icone.availableSizes();
+        std::sort(tailles.begin(), tailles.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        QCOMPARE(tailles, (QList<QSize>{{16, 16}, {22, 22}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+        QCOMPARE(icone.pixmap(QSize(48, 48), 1.0).toImage().pixelColor(24, 24).alpha(), 255);
     }
 
     // Wherever the cursor stands and whatever is selected, a digit goes at

@@ -45,7 +45,7 @@ struct FormDesign {
     QString caption;    // title bar
     int width = 0;      // client area, twips
     int height = 0;
-    const char* icon = nullptr;  // SVG resource of its icon
+    const char* icon = nullptr;  // resource of its icon, as picture() takes it
     bool key_preview = false;  // onKeyDown and onKeyUp see each key before the focused control
 };
 

@@ -1,7 +1,10 @@
 #include "ui/pictures.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -61,6 +64,15 @@ private:
     std::map<std::pair<int, int>, QPixmap> pixmaps_;
 };
 
+QIcon made_picture(const QString& source)
+{
+    if (!QFileInfo(source).isDir()) return QIcon(new SvgEngine(source));
+    QIcon drawn;
+    // Listed whole: a name filter would bring up the regular expression engine.
+    for (const QFileInfo& file : QDir(source).entryInfoList(QDir::Files)) drawn.addPixmap(read_png(file.filePath()));
+    return drawn;
+}
+
 QHash<const char*, QIcon>& made()
 {
     static QHash<const char*, QIcon> pictures;
@@ -72,8 +84,16 @@ QHash<const char*, QIcon>& made()
 QIcon picture(const char* source)
 {
     auto found = made().find(source);
-    if (found == made().end()) found = made().insert(source, QIcon(new SvgEngine(QString::fromUtf8(source))));
+    if (found == made().end()) found = made().insert(source, made_picture(QString::fromUtf8(source)));
     return *found;
+}
+
+QPixmap read_png(const QString& path)
+{
+    QImageReader reader(path, "png");
+    // Told its format and kept from guessing it, the reader asks no plugin.
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 void forget_pictures()

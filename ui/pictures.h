@@ -7,10 +7,13 @@
 
 namespace ui {
 
-// The picture of an SVG source (a resource path such as ":/images/addition.svg"),
-// made once for the whole run. It offers the sizes a window manager takes for
-// an icon, 16 to 128 pixels.
+// The picture of a source, made once for the whole run: an SVG (a resource
+// path such as ":/images/addition.svg"), drawn at any size, offering a window
+// manager 16 to 128 pixels; or a resource folder of PNG files drawn in
+// advance, one per size, taken as they are.
 QIcon picture(const char* source);
+// A PNG read as one, without asking Qt's image plugins what it is.
+QPixmap read_png(const QString& path);
 // Lets the pictures go while the toolkit is still there, on the way out.
 void forget_pictures();
 

@@ -2,10 +2,11 @@
 
 #include <qdrawutil.h>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QPainter>
 #include <QStyleOption>
 #include <algorithm>
+
+#include "ui/pictures.h"
 
 namespace ui {
 
@@ -14,17 +15,9 @@ namespace {
 // Fusion's space between a frame's title and its border.
 constexpr int title_gap = 3;
 
-QPixmap read_frame_picture()
-{
-    QImageReader reader(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
-    // Told its format and kept from guessing it, the reader asks no plugin.
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
-}
-
 }  // namespace
 
-Style::Style() : QProxyStyle(QStringLiteral("Fusion")), frame_picture_(read_frame_picture()) {}
+Style::Style() : QProxyStyle(QStringLiteral("Fusion")), frame_picture_(read_png(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"))) {}
 
 void Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                           const QWidget* widget) const
