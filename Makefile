@@ -36,6 +36,7 @@ soak-x: deps
 	cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
 	cmake --build $(BUILD) --target soak_x -j $(JOBS)
 	ASAN_OPTIONS=$${ASAN_OPTIONS:-abort_on_error=1} \
+	LSAN_OPTIONS=$${LSAN_OPTIONS:-suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0} \
 	UBSAN_OPTIONS=$${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1:abort_on_error=1} \
 	sh scripts/with-x.sh $(BUILD)/bench/soak_x \
 		--actions $(if $(filter command line environment,$(origin ACTIONS)),$(ACTIONS),100000) \
@@ -45,7 +46,8 @@ soak-x: deps
 sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTIBALOU_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
 	cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
 # Speed and memory against bare Qt Widgets, measured in one run.

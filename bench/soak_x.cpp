@@ -46,18 +46,24 @@ namespace {
 // on from where it stopped and passes on to the real stderr.
 class StderrWatch {
 public:
-    StderrWatch() : file_(std::tmpfile())
+    StderrWatch() : file_(std::tmpfile()), fd_(fileno(file_))
     {
         real_ = dup(STDERR_FILENO);
-        dup2(fileno(file_), STDERR_FILENO);
+        dup2(fd_, STDERR_FILENO);
         watch_ = this;
         // A sanitizer that stops the run with abort() still has its say.
-        std::signal(SIGABRT, [](int) { watch_->copy_rest(nullptr); });
+        std::signal(SIGABRT, [](int) {
+            if (watch_) watch_->copy_rest(nullptr);
+        });
     }
     ~StderrWatch()
     {
+        // What aborts after this (the leak check at exit) writes to stderr itself.
+        std::signal(SIGABRT, SIG_DFL);
+        watch_ = nullptr;
         pass_on();
         dup2(real_, STDERR_FILENO);
+        std::fclose(file_);
     }
 
     // The text written since the last call, also passed on.
@@ -74,7 +80,7 @@ private:
     {
         char buffer[4096];
         ssize_t n;
-        while ((n = pread(fileno(file_), buffer, sizeof buffer, read_)) > 0) {
+        while ((n = pread(fd_, buffer, sizeof buffer, read_)) > 0) {
             read_ += n;
             if (kept) kept->append(buffer, n);
             if (write(real_, buffer, static_cast<size_t>(n)) < 0) break;
@@ -83,6 +89,7 @@ private:
 
     static inline StderrWatch* watch_ = nullptr;
     std::FILE* file_;
+    int fd_;
     int real_;
     off_t read_ = 0;
 };
@@ -589,6 +596,8 @@ private:
 
 int main(int argc, char** argv)
 {
+    // Each line out at once: a sanitizer's abort() must not swallow the report.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     StderrWatch stderr_watch;
     quiet_platform_notes();
     qputenv("QT_QPA_PLATFORM", "xcb");
