@@ -40,7 +40,8 @@ void effacer_addition()
         f.terme2(k).setVisible(false);
     }
     for (int k = 0; k <= derniere_case; ++k) {
-        f.txt_résultat(k).setText("");
+        // The units box is emptied as the next addition starts in it.
+        if (k != 0) f.txt_résultat(k).setText("");
         f.txt_résultat(k).setVisible(false);
         remettre_a_neuf(f.txt_résultat(k), ui::white);
     }
@@ -95,7 +96,7 @@ void nouvelle_addition()
     effacer_addition();
     poser_addition();
     f.announce(operation_lue(valeur_terme1, f.signe.Caption() == "+" ? "plus" : "moins", valeur_terme2));
-    f.txt_résultat(0).setFocus();
+    commencer_dans(f.txt_résultat(0));
 }
 
 void ouvrir_choix_termes()

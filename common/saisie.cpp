@@ -10,6 +10,12 @@ void case_suivante_ou(ui::ControlArray<ui::TextBox>& ligne, std::int16_t Index, 
         ensuite.setFocus();
 }
 
+void commencer_dans(ui::TextBox& premiere)
+{
+    premiere.setFocus();
+    premiere.setText("");
+}
+
 void garder_dernier_chiffre(ui::TextBox& boite, std::int16_t& KeyAscii)
 {
     ui::filtre_chiffre(KeyAscii);

@@ -38,9 +38,9 @@ void Feuille_division_Form_KeyUp(std::int16_t KeyCode, std::int16_t Shift)
 
 void Feuille_division_cde_GO_Click()
 {
-    effacer_division();
+    effacer_division(&Feuille_division->Txt_quotient(0));
     afficher_division();
-    Feuille_division->Txt_quotient(0).setFocus();
+    commencer_dans(Feuille_division->Txt_quotient(0));
 }
 
 void Feuille_division_Command1_Click()

@@ -163,12 +163,12 @@ void poser_restes()
     case_reste(nq - 1, 0).setVisible(true);
 }
 
-void effacer_division()
+void effacer_division(const ui::TextBox* premiere)
 {
     auto& F = Feuille_division();
-    auto vider = [](ui::TextBox& box) {
+    auto vider = [premiere](ui::TextBox& box) {
         remettre_a_neuf(box, ui::system_window_background);
-        box.setText("");
+        if (&box != premiere) box.setText("");
         box.setVisible(true);
     };
     for (auto p : F.Txt_quotient.indices()) vider(F.Txt_quotient(p));

@@ -2,6 +2,10 @@
 
 #include <cstdint>
 
+namespace ui {
+class TextBox;
+}
+
 // The long division: drawing, the expected digits, the lay-out of the boxes,
 // the focus path and the check. Works on the controls of Feuille_division.
 
@@ -23,7 +27,9 @@ void afficher_dividende(std::int32_t n);
 void afficher_diviseur(std::int32_t n);
 void afficher_quotient(std::int32_t n);
 void poser_restes();
-void effacer_division();
+// Every box emptied and in its first colours, the help panel too; but the text
+// of `premiere`, where the pupil starts, is left for commencer_dans.
+void effacer_division(const ui::TextBox* premiere = nullptr);
 void choisir_nombres();
 void prendre_nombres_choisis();
 void cocher_options();

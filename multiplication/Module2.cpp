@@ -89,7 +89,9 @@ void poser_multiplication()
     auto& f = Feuille_principale();
     montrer_chiffres(f.Et_facteur1, chiffres_facteur1);
     montrer_chiffres(f.Et_facteur2, chiffres_facteur2);
-    for (auto i : f.Et_sommes.indices()) f.Et_sommes(i).setText("");
+    // The first box is emptied as the multiplication starts in it.
+    for (auto i : f.Et_sommes.indices())
+        if (i != 0) f.Et_sommes(i).setText("");
     for (auto i : f.Et_produit.indices()) f.Et_produit(i).setText("");
 
     for (int r = 0; r < 5; ++r) {
@@ -110,11 +112,9 @@ void poser_multiplication()
 
     // A menu command leaves the focus where it was; already in the first box,
     // it gets no GotFocus, so its marking is made here.
-    if (f.focused() == &f.Et_sommes(0)) {
-        if (reperage) marquer_facteurs(0);
-    } else {
-        f.Et_sommes(0).setFocus();
-    }
+    const bool deja_dans_la_premiere = f.focused() == &f.Et_sommes(0);
+    commencer_dans(f.Et_sommes(0));
+    if (deja_dans_la_premiere && reperage) marquer_facteurs(0);
 }
 
 void recommencer_multiplication()

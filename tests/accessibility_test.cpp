@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QWidget>
 
@@ -36,6 +37,39 @@ QString description(const ui::Control& control)
 }
 
 ui::TextBox& resultat(int k) { return Feuille_addition->txt_résultat(k); }
+
+// What a box goes through, in order: "focus" as the focus reaches it, "text"
+// as its text or caret changes (which readers hear of at once).
+struct Seen : QObject {
+    QStringList events;
+    explicit Seen(const ui::Control& box)
+    {
+        auto* edit = qobject_cast<QLineEdit*>(widget(box));
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textChanged, this, [this] { events << "text"; });
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this] { events << "text"; });
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) events << "focus";
+        return false;
+    }
+};
+
+// Starts an operation with `commencer`, types a digit in the box it starts
+// in, and starts another: the box is emptied once the focus is back there.
+void recommencer_apres_un_chiffre(ui::FormSlotBase& fenetre, ui::Focusable& commencer, ui::TextBox& premiere)
+{
+    fenetre.show();
+    QVERIFY(wait_until_active(fenetre));
+    click(commencer);
+    keypad_digit(premiere, 5);
+    Seen seen(premiere);
+    click(commencer);
+    QCOMPARE(seen.events.value(0), QString("focus"));
+    QCOMPARE(premiere.Text(), QString());
+    fenetre.unload();
+}
 
 // Whether the score was up when the window it replaces went.
 struct ScoreWhenHidden : QObject {
@@ -192,6 +226,19 @@ private slots:
         QCOMPARE(description(Feuille_division->Command1), QString("%1 divisé par %2").arg(dividende).arg(diviseur));
         QVERIFY(nom(Feuille_division->Txt_quotient(1)).startsWith("Quotient, 2e chiffre"));
         Feuille_division.unload();
+    }
+
+    // A reader that hears of a box changing just before the focus reaches it
+    // takes the change for the arrival and says nothing: the box a new
+    // operation starts in, holding the pupil's last digit, is emptied only
+    // once the focus is there.
+    void the_first_box_of_a_new_operation_changes_after_the_focus_arrives()
+    {
+        auto& m = Feuille_principale();
+        auto& d = Feuille_division();
+        recommencer_apres_un_chiffre(Feuille_addition, Feuille_addition->Command2, resultat(0));
+        recommencer_apres_un_chiffre(Feuille_principale, m.cde_commencer, m.Et_sommes(0));
+        recommencer_apres_un_chiffre(Feuille_division, d.cde_GO, d.Txt_quotient(0));
     }
 };
 

@@ -238,6 +238,16 @@ void Focusable::focus_in(bool with_window)
     parent_.focus_taken(*this);
 }
 
+// A reader says a control only when the focus comes to it from elsewhere: it
+// is told that the window, then the control, took the focus, as when the
+// window comes back to the front. A window behind tells it when it does.
+void Focusable::show_focus_again()
+{
+    if (!widget_->hasFocus()) return;
+    focus_shown(*widget_->window());
+    focus_shown(*widget_);
+}
+
 void Focusable::describedBy(Label& label)
 {
     describing_.push_back(&label);

@@ -133,6 +133,7 @@ private:
     friend class Label;
     void focus_in(bool with_window) override;
     void set_announcement(const QString& words);
+    void show_focus_again();
     void describe();
     void set_covered(bool covered);
 

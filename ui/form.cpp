@@ -178,7 +178,11 @@ void Form::announce(const QString& words)
     QMetaObject::invokeMethod(
         window_,
         [this] {
-            if (focused_ && !discarded_) hand_announcement(*focused_);
+            // Still held: the focus has not moved since, and no focus event
+            // will tell a reader of the control's new description.
+            if (!focused_ || discarded_ || announcement_.isEmpty()) return;
+            hand_announcement(*focused_);
+            focused_->show_focus_again();
         },
         Qt::QueuedConnection);
 }
