@@ -40,10 +40,13 @@ void effacer_addition()
         f.terme2(k).setVisible(false);
     }
     for (int k = 0; k <= derniere_case; ++k) {
-        // The units box is emptied as the next addition starts in it.
-        if (k != 0) f.txt_résultat(k).setText("");
-        f.txt_résultat(k).setVisible(false);
         remettre_a_neuf(f.txt_résultat(k), ui::white);
+        // The units box stays: every result has units, and the next addition
+        // starts there (commencer_dans empties it). Hidden with the focus in
+        // it, it would send the focus along the row and back.
+        if (k == 0) continue;
+        f.txt_résultat(k).setText("");
+        f.txt_résultat(k).setVisible(false);
     }
 }
 

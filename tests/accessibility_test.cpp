@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -239,6 +240,23 @@ private slots:
         recommencer_apres_un_chiffre(Feuille_addition, Feuille_addition->Command2, resultat(0));
         recommencer_apres_un_chiffre(Feuille_principale, m.cde_commencer, m.Et_sommes(0));
         recommencer_apres_un_chiffre(Feuille_division, d.cde_GO, d.Txt_quotient(0));
+    }
+
+    // With the focus in the units box, a new addition leaves it there without
+    // a move: hidden and shown again, the box would send the focus along the
+    // row and back, and a reader skipping the moves in between would take it
+    // for no move at all, and say nothing of the new addition.
+    void a_new_addition_keeps_the_focus_in_the_units_box_without_a_move()
+    {
+        Feuille_addition.show();
+        QVERIFY(wait_until_active(Feuille_addition));
+        click(Feuille_addition->Command2);
+        QVERIFY(has_keyboard_focus(resultat(0)));
+        QSignalSpy moves(qApp, &QApplication::focusChanged);
+        nouvelle_addition();
+        QCOMPARE(moves.count(), 0);
+        QVERIFY(has_keyboard_focus(resultat(0)));
+        Feuille_addition.unload();
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
@@ -18,6 +19,9 @@
 namespace ui {
 
 namespace {
+
+// Long enough for a screen reader to have read one focus event before the next.
+constexpr int focus_heard_after = 250;  // ms
 
 void apply_font(QWidget& widget, const Font& font)
 {
@@ -245,7 +249,11 @@ void Focusable::show_focus_again()
 {
     if (!widget_->hasFocus()) return;
     focus_shown(*widget_->window());
-    focus_shown(*widget_);
+    // A reader skips a focus event that a newer one follows before it has
+    // read it: the control's comes once the window's has been heard.
+    QTimer::singleShot(focus_heard_after, widget_, [widget = widget_] {
+        if (widget->hasFocus()) focus_shown(*widget);
+    });
 }
 
 void Focusable::describedBy(Label& label)

@@ -142,6 +142,7 @@ void Form::focus_arrived(Focusable& control)
     hand_announcement(control);
     Focusable* previous = focused_;
     focused_ = &control;
+    ++focus_moves_;
     if (previous && previous->onLostFocus) previous->onLostFocus();
     if (control.onGotFocus) control.onGotFocus();
 }
@@ -177,12 +178,12 @@ void Form::announce(const QString& words)
     announcement_ = words;
     QMetaObject::invokeMethod(
         window_,
-        [this] {
-            // Still held: the focus has not moved since, and no focus event
-            // will tell a reader of the control's new description.
-            if (!focused_ || discarded_ || announcement_.isEmpty()) return;
+        [this, moves = focus_moves_] {
+            if (!focused_ || discarded_) return;
             hand_announcement(*focused_);
-            focused_->show_focus_again();
+            // The focus stayed where it was (given again to the same control,
+            // perhaps): no focus event tells a reader of the words.
+            if (focus_moves_ == moves && announcing_ == focused_) focused_->show_focus_again();
         },
         Qt::QueuedConnection);
 }

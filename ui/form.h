@@ -109,6 +109,7 @@ private:
     WindowWidget* window_;
     FormSlotBase* slot_ = nullptr;
     Focusable* focused_ = nullptr;
+    unsigned focus_moves_ = 0;  // between two controls of the window, since it was made
     Focusable* taking_focus_ = nullptr;  // has it, the program not yet told
     Focusable* initial_focus_ = nullptr;
     QString announcement_;               // not yet on a control
