@@ -8,6 +8,7 @@
 #   clang        the second compiler the code must build with, warning-free
 #   x            the real X server, window manager and input injection of make soak-x
 #   bench        the virtual X server that start-ups are timed under
+#   orca         the screen reader and its buses that scripts/with-orca.sh runs
 # Quiet and quick when everything is there already.
 set -eu
 
@@ -21,6 +22,7 @@ for task in "$@"; do
         clang) packages="$packages clang" ;;
         x) packages="$packages xvfb xauth openbox libxtst-dev" ;;
         bench) packages="$packages xvfb" ;;
+        orca) packages="$packages xvfb xauth openbox xdotool orca at-spi2-core dbus-daemon libglib2.0-bin" ;;
         *) echo "install-deps: unknown task $task" >&2; exit 2 ;;
     esac
 done
