@@ -1,7 +1,8 @@
 // The windows at the scale the screen gives them (QT_SCALE_FACTOR, set by
 // CTest for each run) and at the sizes the pupil makes them: the rules are
-// painted, the design grows whole and keeps its columns, every character
-// is in the face that shows it, and every caption fits inside its button.
+// painted, the design grows whole and keeps its columns, frames look as in
+// Fusion, every character is in the face that shows it, and every caption
+// fits inside its button.
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -9,9 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 #include <cmath>
 #include <functional>
+#include <memory>
 
 #include "addition/Feuille_addition.h"
 #include "app/Feuille_A_Propos.h"
@@ -179,6 +183,32 @@ private slots:
             }
             cleanup();
         }
+    }
+
+    // The program draws frames itself, in bands, from Fusion's picture built
+    // in: each looks exactly as Fusion draws it, at every size and scale.
+    void every_frame_looks_as_in_fusion_data()
+    {
+        every_rule_is_painted_along_its_length_data();
+    }
+    void every_frame_looks_as_in_fusion()
+    {
+        QFETCH(double, factor);
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        int frames = 0;
+        for (const Window& w : windows()) {
+            shown(w, factor);
+            for (QGroupBox* frame : client(w.slot)->findChildren<QGroupBox*>()) {
+                const QImage ours = frame->grab().toImage();
+                frame->setStyle(fusion.get());
+                const QImage theirs = frame->grab().toImage();
+                frame->setStyle(nullptr);
+                QVERIFY2(ours == theirs, qPrintable(QString("%1: %2").arg(w.name, frame->accessibleName())));
+                ++frames;
+            }
+            cleanup();
+        }
+        QVERIFY(frames > 0);
     }
 
     void every_caption_fits_inside_its_button_data()

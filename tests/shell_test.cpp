@@ -96,7 +96,11 @@ private slots:
         QList<QSize> tailles = icone.availableSizes();
         std::sort(tailles.begin(), tailles.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
         QCOMPARE(tailles, (QList<QSize>{{16, 16}, {22, 22}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
-        QCOMPARE(icone.pixmap(QSize(48, 48), 1.0).toImage().pixelColor(24, 24).alpha(), 255);
+        // Built in as raw pixels, each is the very picture of the desktop's icon.
+        for (QSize taille : tailles) {
+            const QImage dessin(QStringLiteral(TIBALOU_SOURCE_DIR "/data/icons/%1x%1/tibalou.png").arg(taille.width()));
+            QCOMPARE(icone.pixmap(taille, 1.0).toImage(), dessin.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
     }
 
     // Wherever the cursor stands and whatever is selected, a digit goes at

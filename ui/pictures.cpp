@@ -4,10 +4,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QIconEngine>
-#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <QSvgRenderer>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <utility>
@@ -69,7 +70,7 @@ QIcon made_picture(const QString& source)
     if (!QFileInfo(source).isDir()) return QIcon(new SvgEngine(source));
     QIcon drawn;
     // Listed whole: a name filter would bring up the regular expression engine.
-    for (const QFileInfo& file : QDir(source).entryInfoList(QDir::Files)) drawn.addPixmap(read_png(file.filePath()));
+    for (const QFileInfo& file : QDir(source).entryInfoList(QDir::Files)) drawn.addPixmap(read_raw(file.filePath()));
     return drawn;
 }
 
@@ -88,12 +89,23 @@ QIcon picture(const char* source)
     return *found;
 }
 
-QPixmap read_png(const QString& path)
+QPixmap read_raw(const QString& path)
 {
-    QImageReader reader(path, "png");
-    // Told its format and kept from guessing it, the reader asks no plugin.
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    // Stored uncompressed, the bytes are the program's own, shared, not copied.
+    auto* bytes = new QByteArray(QResource(path).uncompressedData());
+    quint32 size[2] = {0, 0};
+    if (bytes->size() >= qsizetype(sizeof size)) std::memcpy(size, bytes->constData(), sizeof size);
+    const qsizetype pixels = qsizetype(size[0]) * size[1] * 4;
+    if (size[0] == 0 || size[1] == 0 || bytes->size() != qsizetype(sizeof size) + pixels) {
+        delete bytes;
+        return {};
+    }
+    // Pixels are read as 32-bit words.
+    if (reinterpret_cast<quintptr>(bytes->constData() + sizeof size) % alignof(quint32)) bytes->detach();
+    const QImage image(reinterpret_cast<const uchar*>(bytes->constData()) + sizeof size, int(size[0]), int(size[1]),
+                       size[0] * 4, QImage::Format_ARGB32_Premultiplied,
+                       [](void* data) { delete static_cast<QByteArray*>(data); }, bytes);
+    return QPixmap::fromImage(image);
 }
 
 void forget_pictures()

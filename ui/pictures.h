@@ -9,11 +9,12 @@ namespace ui {
 
 // The picture of a source, made once for the whole run: an SVG (a resource
 // path such as ":/images/addition.svg"), drawn at any size, offering a window
-// manager 16 to 128 pixels; or a resource folder of PNG files drawn in
+// manager 16 to 128 pixels; or a resource folder of raw pictures drawn in
 // advance, one per size, taken as they are.
 QIcon picture(const char* source);
-// A PNG read as one, without asking Qt's image plugins what it is.
-QPixmap read_png(const QString& path);
+// A raw picture resource, as the build makes them (scripts/raw_picture.cpp):
+// painted from where it lies, nothing decoded. Null if it is not one.
+QPixmap read_raw(const QString& path);
 // Lets the pictures go while the toolkit is still there, on the way out.
 void forget_pictures();
 

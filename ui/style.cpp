@@ -2,6 +2,7 @@
 
 #include <qdrawutil.h>
 #include <QGroupBox>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QStyleOption>
 #include <algorithm>
@@ -14,10 +15,26 @@ namespace {
 
 // Fusion's space between a frame's title and its border.
 constexpr int title_gap = 3;
+// Qt fills fewer spans than this on the painting thread; more, it hands them
+// to a pool of threads that it starts for the purpose.
+constexpr int spans_on_one_thread = 95;
+
+// A region is stored as bands of rectangles side by side: the most in a band
+// is the most spans a line of it needs.
+int most_pieces_on_a_line(const QRegion& region)
+{
+    int most = 1, run = 0, top = 0;
+    for (const QRect& rect : region) {
+        run = run > 0 && rect.top() == top ? run + 1 : 1;
+        top = rect.top();
+        most = std::max(most, run);
+    }
+    return most;
+}
 
 }  // namespace
 
-Style::Style() : QProxyStyle(QStringLiteral("Fusion")), frame_picture_(read_png(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"))) {}
+Style::Style() : QProxyStyle(QStringLiteral("Fusion")), frame_picture_(read_raw(QStringLiteral(":/ui/fusion_groupbox.raw"))) {}
 
 void Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                           const QWidget* widget) const
@@ -32,8 +49,20 @@ void Style::drawPrimitive(PrimitiveElement element, const QStyleOption* option, 
     const int top = untitled ? title_gap
                              : std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                                         option->fontMetrics.height()) + title_gap;
-    qDrawBorderPixmap(painter, option->rect.adjusted(0, top, 0, 0), QMargins(6, 6, 6, 6),
-                      frame_picture_);
+    // Stretched whole, each edge would be one fill of the frame's height: a
+    // span a line, times the pieces the painted region cuts a line in. Drawn
+    // in bands, clipped, that stay below the pool's threshold, the frame is
+    // the same and the first paint starts no thread.
+    const QRect frame = option->rect.adjusted(0, top, 0, 0);
+    const int pieces = most_pieces_on_a_line(painter->paintEngine()->systemClip());
+    const qreal lines_per_pixel = painter->device()->devicePixelRatio();
+    const int band = std::max(1, int(spans_on_one_thread / pieces / lines_per_pixel));
+    for (int y = frame.top(); y <= frame.bottom(); y += band) {
+        painter->save();
+        painter->setClipRect(QRect(frame.left(), y, frame.width(), band), Qt::IntersectClip);
+        qDrawBorderPixmap(painter, frame, QMargins(6, 6, 6, 6), frame_picture_);
+        painter->restore();
+    }
 }
 
 }  // namespace ui

@@ -5,10 +5,10 @@
 
 namespace ui {
 
-// The Fusion style, drawing a frame's border from Fusion's own picture read
-// straight as the PNG it is. Left to Qt, reading it first asks every image
-// plugin whether it can (loading them all, libjpeg with them) at the first
-// paint of the first frame: a few percent of a start. Private to ui/.
+// The Fusion style, drawing a frame's border from Fusion's own picture, built
+// into the program as raw pixels. Left to Qt, reading its PNG first asks every
+// image plugin whether it can (loading them all, libjpeg with them) at the
+// first paint of the first frame: a few percent of a start. Private to ui/.
 class Style : public QProxyStyle {
 public:
     Style();
