@@ -30,6 +30,10 @@ Application::Application(int& argc, char** argv)
     QApplication::setStyle(new Style);
     QApplication::setQuitOnLastWindowClosed(false);
     QAccessible::installFactory(accessible_control);
+    impl_->fonts.application_made();
+    // The accessibility bridge, made at its first use, asks the session bus
+    // and waits for the answers: asked now, it waits while the fonts are listed.
+    QAccessible::isActive();
     impl_->fonts.wait();
 }
 

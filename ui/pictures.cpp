@@ -93,19 +93,22 @@ QPixmap read_raw(const QString& path)
 {
     // Stored uncompressed, the bytes are the program's own, shared, not copied.
     auto* bytes = new QByteArray(QResource(path).uncompressedData());
-    quint32 size[2] = {0, 0};
-    if (bytes->size() >= qsizetype(sizeof size)) std::memcpy(size, bytes->constData(), sizeof size);
-    const qsizetype pixels = qsizetype(size[0]) * size[1] * 4;
-    if (size[0] == 0 || size[1] == 0 || bytes->size() != qsizetype(sizeof size) + pixels) {
+    quint32 header[3] = {0, 0, 0};  // width, height, format
+    if (bytes->size() >= qsizetype(sizeof header)) std::memcpy(header, bytes->constData(), sizeof header);
+    const auto format = QImage::Format(header[2]);
+    const qsizetype pixels = qsizetype(header[0]) * header[1] * 4;
+    if (header[0] == 0 || header[1] == 0 || bytes->size() != qsizetype(sizeof header) + pixels ||
+        (format != QImage::Format_ARGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
         delete bytes;
         return {};
     }
     // Pixels are read as 32-bit words.
-    if (reinterpret_cast<quintptr>(bytes->constData() + sizeof size) % alignof(quint32)) bytes->detach();
-    const QImage image(reinterpret_cast<const uchar*>(bytes->constData()) + sizeof size, int(size[0]), int(size[1]),
-                       size[0] * 4, QImage::Format_ARGB32_Premultiplied,
+    if (reinterpret_cast<quintptr>(bytes->constData() + sizeof header) % alignof(quint32)) bytes->detach();
+    const QImage image(reinterpret_cast<const uchar*>(bytes->constData()) + sizeof header, int(header[0]),
+                       int(header[1]), header[0] * 4, format,
                        [](void* data) { delete static_cast<QByteArray*>(data); }, bytes);
-    return QPixmap::fromImage(image);
+    // Kept in its own format: a conversion would also start Qt's thread pool.
+    return QPixmap::fromImage(image, Qt::NoFormatConversion);
 }
 
 void forget_pictures()

@@ -13,7 +13,8 @@ namespace ui {
 // advance, one per size, taken as they are.
 QIcon picture(const char* source);
 // A raw picture resource, as the build makes them (scripts/raw_picture.cpp):
-// painted from where it lies, nothing decoded. Null if it is not one.
+// painted from where it lies, nothing decoded or converted. Null if it is
+// not one.
 QPixmap read_raw(const QString& path);
 // Lets the pictures go while the toolkit is still there, on the way out.
 void forget_pictures();
