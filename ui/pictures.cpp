@@ -92,21 +92,20 @@ QIcon picture(const char* source)
 QPixmap read_raw(const QString& path)
 {
     // Stored uncompressed, the bytes are the program's own, shared, not copied.
-    auto* bytes = new QByteArray(QResource(path).uncompressedData());
+    auto bytes = std::make_unique<QByteArray>(QResource(path).uncompressedData());
     quint32 header[3] = {0, 0, 0};  // width, height, format
     if (bytes->size() >= qsizetype(sizeof header)) std::memcpy(header, bytes->constData(), sizeof header);
     const auto format = QImage::Format(header[2]);
     const qsizetype pixels = qsizetype(header[0]) * header[1] * 4;
     if (header[0] == 0 || header[1] == 0 || bytes->size() != qsizetype(sizeof header) + pixels ||
-        (format != QImage::Format_ARGB32 && format != QImage::Format_ARGB32_Premultiplied)) {
-        delete bytes;
+        (format != QImage::Format_ARGB32 && format != QImage::Format_ARGB32_Premultiplied))
         return {};
-    }
     // Pixels are read as 32-bit words.
     if (reinterpret_cast<quintptr>(bytes->constData() + sizeof header) % alignof(quint32)) bytes->detach();
-    const QImage image(reinterpret_cast<const uchar*>(bytes->constData()) + sizeof header, int(header[0]),
-                       int(header[1]), header[0] * 4, format,
-                       [](void* data) { delete static_cast<QByteArray*>(data); }, bytes);
+    const auto* data = reinterpret_cast<const uchar*>(bytes->constData()) + sizeof header;
+    // The image owns the bytes from here on, and lets them go with its last copy.
+    const QImage image(data, int(header[0]), int(header[1]), header[0] * 4, format,
+                       [](void* owned) { delete static_cast<QByteArray*>(owned); }, bytes.release());
     // Kept in its own format: a conversion would also start Qt's thread pool.
     return QPixmap::fromImage(image, Qt::NoFormatConversion);
 }
