@@ -4,8 +4,8 @@
 #include <QApplication>
 
 #include "ui/accessibility.h"
-#include "ui/font_start.h"
 #include "ui/form.h"
+#include "ui/head_start.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
 #include "ui/widgets.h"
@@ -13,8 +13,8 @@
 namespace ui {
 
 struct Application::Impl {
-    Impl(int& argc, char** argv) : app(argc, argv) {}
-    FontConfigStart fonts;  // first: it works while the application is made
+    Impl(int& argc, char** argv) : head_start(argc, argv), app(argc, argv) {}
+    HeadStart head_start;  // first: it works while the application is made
     KeyWatchingApplication app;
 };
 
@@ -30,11 +30,11 @@ Application::Application(int& argc, char** argv)
     QApplication::setStyle(new Style);
     QApplication::setQuitOnLastWindowClosed(false);
     QAccessible::installFactory(accessible_control);
-    impl_->fonts.application_made();
+    impl_->head_start.application_made();
     // The accessibility bridge, made at its first use, asks the session bus
-    // and waits for the answers: asked now, it waits while the fonts are listed.
+    // and waits for the answers: made now, it waits while the fonts are listed.
     QAccessible::isActive();
-    impl_->fonts.wait();
+    impl_->head_start.wait();
 }
 
 Application::~Application()
