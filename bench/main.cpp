@@ -15,8 +15,8 @@
 
 namespace {
 
-constexpr int start_pairs = 40;
-constexpr int opening_runs = 60;
+constexpr int start_pairs = 80;
+constexpr int opening_runs = 100;
 constexpr int keypad_digits = 3000;
 constexpr int logic_runs = 3000;
 constexpr int resizes = 200;
