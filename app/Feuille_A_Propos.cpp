@@ -22,7 +22,7 @@ FeuilleAPropos::FeuilleAPropos()
                      .top = 720, .width = 3135, .height = 375, .align = ui::Align::center, .font = texte,
                      .accessible_name = "Comment ce logiciel a été fait"}),
       Command1(*this, {.name = "Command1", .caption = "OK", .left = 720, .top = 1200, .width = 2055, .height = 375,
-                       .font = texte})
+                       .font = texte, .cancel = true})
 {
     Command1.onClick = Feuille_A_Propos_Command1_Click;
     Command1.describedBy(Label1);

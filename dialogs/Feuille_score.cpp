@@ -26,7 +26,8 @@ FeuilleScore::FeuilleScore()
                      .accessible_name = "Score en pourcentage"}),
       Label2(*this, {.name = "Label2", .caption = "%", .left = 3240, .top = 1440, .width = 1095, .height = 1215,
                      .font = nombre_geant, .accessible_name = "Signe pour cent"}),
-      Command1(*this, {.name = "Command1", .caption = "OK", .left = 1560, .top = 3000, .width = 1455, .height = 495})
+      Command1(*this, {.name = "Command1", .caption = "OK", .left = 1560, .top = 3000, .width = 1455, .height = 495,
+                       .cancel = true})
 {
     Command1.onClick = Feuille_score_Command1_Click;
     // The window opens on OK: the reader says the whole sentence with it.

@@ -9,8 +9,10 @@ sh scripts/install-deps.sh pictures
 cmake -S . -B "$BUILD" >/dev/null
 cmake --build "$BUILD" --target pictures -j 2 >/dev/null
 
+# A screen with room for every window at 200 %: on a smaller one they would
+# be shown shrunk to fit it.
 display=:$((90 + $$ % 9))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 2560x1600x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null' EXIT
 sleep 1

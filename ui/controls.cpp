@@ -11,6 +11,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/errors.h"
+#include "ui/faces.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
 #include "ui/screen.h"
@@ -25,22 +26,11 @@ constexpr int focus_heard_after = 250;  // ms
 
 void apply_font(QWidget& widget, const Font& font)
 {
-    QFont qfont = widget.font();
-    if (!font.face.isEmpty()) {
-        const bool serif = font.face.contains(QLatin1String("Times"));
-        qfont.setFamilies(serif ? QStringList{font.face, QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}
-                                : QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        qfont.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-        // These faces hold every character the designs show: looking up
-        // fallback fonts for glyphs they never miss is a share of the start.
-        qfont.setStyleStrategy(QFont::NoFontMerging);
-    }
-    if (font.points > 0) qfont.setPointSizeF(font.points);
-    qfont.setBold(font.bold);
     // Setting the font a widget already inherits costs a round of change
     // events for nothing; a container's font never changes after its controls
     // are made, so inheriting it is the same.
-    if (qfont != widget.font()) widget.setFont(qfont);
+    const QFont shown = design_font(font);
+    if (shown != widget.font()) widget.setFont(shown);
 }
 
 // What the pupil sees of a colour role: controls are never disabled, so
@@ -144,15 +134,22 @@ void Control::set_visible(bool visible)
 void Control::set_back_color(Color color)
 {
     back_color_ = color;
-    const QColor shown = screen_color(color, QApplication::palette());
+    const QPalette& system = QApplication::palette();
     const QPalette::ColorRole role = widget_->backgroundRole();
-    const bool window_too = role != QPalette::Base;
-    // Most controls keep the colour they inherit: no palette of their own
+    const QColor back = screen_color(color, system, role);
+    std::vector<std::pair<QPalette::ColorRole, QColor>> colours{{role, back}};
+    if (role != QPalette::Base) colours.emplace_back(QPalette::Window, back);
+    // Text on a background the design fixes is the design's dark; on one of
+    // the system's, the system's own text colour, light on a dark desktop.
+    for (const auto text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colours.emplace_back(text, fixed(color) ? design_text : system.color(text));
+    // Most controls keep the colours they inherit: no palette of their own
     // then, which spares every window a palette change per control.
-    if (shows(*widget_, role, shown) && (!window_too || shows(*widget_, QPalette::Window, shown))) return;
+    if (std::all_of(colours.begin(), colours.end(),
+                    [this](const auto& colour) { return shows(*widget_, colour.first, colour.second); }))
+        return;
     QPalette palette = widget_->palette();
-    palette.setColor(role, shown);
-    if (window_too) palette.setColor(QPalette::Window, shown);
+    for (const auto& [which, colour] : colours) palette.setColor(which, colour);
     widget_->setPalette(palette);
 }
 
@@ -367,7 +364,10 @@ void TextBox::key_up(std::int16_t code, std::int16_t shift)
 
 // Button
 
-Button::Button(Container& parent, const Design& design) : Focusable(parent, design, made_button(parent, design)) {}
+Button::Button(Container& parent, const Design& design) : Focusable(parent, design, made_button(parent, design))
+{
+    if (design.cancel) click_on_escape(*static_cast<QAbstractButton*>(widget_));
+}
 
 QString Button::Caption() const
 {

@@ -38,6 +38,7 @@ struct Design {
     bool checked = false;      // menu entries
     bool enabled = true;       // menu entries
     bool takes_focus = true;   // buttons: false keeps the focus off them
+    bool cancel = false;       // buttons: Escape anywhere in the window clicks it
 };
 
 struct FormDesign {

@@ -44,18 +44,77 @@ private:
     std::unique_ptr<Form> form_;
 };
 
-void centre(QWidget& window, const QRect& area)
-{
-    const QSize size = window.frameGeometry().size().expandedTo(window.sizeHint());
-    QRect placed(QPoint(), size);
-    placed.moveCenter(area.center());
-    window.move(placed.topLeft());
-}
-
 QRect screen_area(QWidget& window)
 {
     QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// What the window manager puts around a window: the window's own frame once
+// it has been shown, else the first window's, else a usual title bar.
+QMargins frame_of(QWidget& window)
+{
+    for (QWidget* shown : {&window, first_window.data()}) {
+        if (!shown || !shown->isVisible() || !shown->windowHandle()) continue;
+        const QMargins frame = shown->windowHandle()->frameMargins();
+        if (!frame.isNull()) return frame;
+    }
+    return {4, 32, 4, 4};
+}
+
+// The window at its design size where the screen's work area has room for
+// it, else shrunk to fit, title bar and frame included.
+void fit_on_screen(WindowWidget& window, const QRect& area)
+{
+    window.fit_within(area.size().shrunkBy(frame_of(window)));
+    window.adjustSize();
+}
+
+// Where no part of `framed`, the window with its frame, leaves the work area.
+QPoint inside(const QRect& framed, const QRect& area)
+{
+    const int x = std::max(area.left(), std::min(framed.left(), area.right() + 1 - framed.width()));
+    const int y = std::max(area.top(), std::min(framed.top(), area.bottom() + 1 - framed.height()));
+    return {x, y};
+}
+
+// The window's frame put at `corner`. Placed by its own corner: before the
+// window manager has framed it, Qt cannot allow for the frame it will add.
+void put(QWidget& window, QPoint corner)
+{
+    const QMargins frame = frame_of(window);
+    window.setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), window.size()));
+}
+
+QSize framed_size(QWidget& window)
+{
+    return window.size().grownBy(frame_of(window));
+}
+
+void centre(QWidget& window, const QRect& on, const QRect& area)
+{
+    QRect placed(QPoint(), framed_size(window));
+    placed.moveCenter(on.center());
+    put(window, inside(placed, area));
+}
+
+// Beside `other` (right, left, below, above), the first place where the
+// window covers none of it and stays on the screen; else on its right, as
+// near as the screen allows.
+void place_beside(QWidget& window, const QRect& other, const QRect& area)
+{
+    constexpr int gap = 16;
+    QRect placed(QPoint(), framed_size(window));
+    const QPoint places[] = {other.topRight() + QPoint(gap + 1, 0),
+                             other.topLeft() - QPoint(gap + placed.width(), 0),
+                             other.bottomLeft() + QPoint(0, gap + 1),
+                             other.topLeft() - QPoint(0, gap + placed.height())};
+    for (const QPoint& place : places) {
+        placed.moveTopLeft(place);
+        if (area.contains(placed)) return put(window, place);
+    }
+    placed.moveTopLeft(places[0]);
+    put(window, inside(placed, area));
 }
 
 }  // namespace
@@ -311,22 +370,20 @@ void FormSlotBase::unload()
 void FormSlotBase::show()
 {
     Form& form = touch();
-    QWidget* window = form.window_;
+    WindowWidget* window = form.window_;
     if (!window->isVisible()) {
         window->setWindowModality(Qt::NonModal);
         if (!form.focused()) form.focus_first_control();
-        window->adjustSize();
         // Beside the program's first window, or in the middle of the screen.
         if (!first_window) first_window = window;
         QWidget* beside = first_window;
-        if (beside != window && beside->isVisible()) {
-            const QRect area = screen_area(*beside);
-            QPoint place = beside->frameGeometry().topRight() + QPoint(16, 0);
-            place.setX(std::min(place.x(), area.right() - window->width()));
-            window->move(place);
-        } else {
-            centre(*window, screen_area(*window));
-        }
+        const bool aside = beside != window && beside->isVisible();
+        const QRect area = screen_area(aside ? *beside : *window);
+        fit_on_screen(*window, area);
+        if (aside)
+            place_beside(*window, beside->frameGeometry(), area);
+        else
+            centre(*window, area, area);
     }
     window->show();
     window->raise();
@@ -336,14 +393,15 @@ void FormSlotBase::show()
 void FormSlotBase::showModal(FormSlotBase& owner)
 {
     Form& form = touch();
-    QWidget* window = form.window_;
+    WindowWidget* window = form.window_;
     QWidget* owner_window = owner.form().window_;
     window->hide();
     window->setWindowModality(Qt::ApplicationModal);
-    window->adjustSize();
+    const QRect area = screen_area(*owner_window);
+    fit_on_screen(*window, area);
     window->winId();
     if (owner_window->windowHandle()) window->windowHandle()->setTransientParent(owner_window->windowHandle());
-    centre(*window, owner_window->frameGeometry());
+    centre(*window, owner_window->frameGeometry(), area);
     if (!form.focused()) form.focus_first_control();
     window->show();
     window->raise();

@@ -1,6 +1,8 @@
 #include "ui/key_codes.h"
 
 #include <QKeyEvent>
+#include <algorithm>
+#include <iterator>
 #include <map>
 
 namespace ui {
@@ -20,6 +22,10 @@ bool from_keypad(const QKeyEvent& event)
     const quint32 keysym = event.nativeVirtualKey();
     return (event.modifiers() & Qt::KeypadModifier) || (keysym >= 0xff80 && keysym <= 0xffbd);
 }
+
+// The keys Num Lock off makes of the keypad's digits 0 to 9.
+constexpr Qt::Key keypad_moves[] = {Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
+                                    Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home, Qt::Key_Up,       Qt::Key_PageUp};
 
 std::int16_t code_from_key(const QKeyEvent& event)
 {
@@ -59,6 +65,13 @@ std::int16_t code_from_key(const QKeyEvent& event)
 }
 
 }  // namespace
+
+int keypad_digit_without_num_lock(const QKeyEvent& event)
+{
+    if (!from_keypad(event)) return -1;
+    const auto* found = std::find(std::begin(keypad_moves), std::end(keypad_moves), event.key());
+    return found == std::end(keypad_moves) ? -1 : static_cast<int>(found - std::begin(keypad_moves));
+}
 
 void note_key_event(const QKeyEvent& event)
 {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "ui/errors.h"
+#include "ui/faces.h"
 
 namespace ui {
 
@@ -29,6 +30,8 @@ Menu::~Menu()
 
 void Menu::connect_opening()
 {
+    // A menu opens as a window of its own, which inherits no font.
+    menu_->setFont(design_font({}));
     QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] { dispatch(onClick); });
 }
 

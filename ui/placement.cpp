@@ -1,11 +1,11 @@
 #include "ui/placement.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/faces.h"
 #include "ui/screen.h"
 
 namespace ui {
@@ -24,6 +24,11 @@ Placement::Placement(QWidget& client, QSize design) : client_(client), design_(d
 QSize Placement::design_size() const
 {
     return {pixels(design_.width()), pixels(design_.height())};
+}
+
+QSize Placement::smallest_size() const
+{
+    return {scaled(design_.width(), smallest_), scaled(design_.height(), smallest_)};
 }
 
 void Placement::place(QWidget& widget, const QRect& twips)
@@ -50,14 +55,14 @@ void Placement::place(QWidget& widget, const QRect& twips)
 void Placement::fit(QSize client_size)
 {
     const QSize design = design_size();
-    const double scale = std::max(1.0, std::min(double(client_size.width()) / design.width(),
+    const double scale = std::max(smallest_, std::min(double(client_size.width()) / design.width(),
                                                  double(client_size.height()) / design.height()));
     origin_ = QPoint((client_size.width() - scaled(design_.width(), scale)) / 2,
                      (client_size.height() - scaled(design_.height(), scale)) / 2);
     if (scale != scale_) {
         scale_ = scale;
         // Controls without a size of their own take the window's, which grows too.
-        QFont base = QApplication::font(&client_);
+        QFont base = design_font({});
         base.setPointSizeF(base.pointSizeF() * scale);
         client_.setFont(scale == 1 ? QFont() : base);
         for (const Entry& entry : entries_) apply_scale(entry);

@@ -22,10 +22,14 @@ public:
 
     // The design's size in pixels, at scale 1.
     QSize design_size() const;
+    // The least the design is shown at: its own size, or less on a screen too
+    // small for it. The design fits into no smaller a client.
+    void set_smallest_scale(double scale) { smallest_ = scale; }
+    QSize smallest_size() const;
     // Puts `widget` at `twips` (from its parent's corner), now and whenever the
     // scale changes. Its font and picture size are taken as the design's.
     void place(QWidget& widget, const QRect& twips);
-    // Fits the design into a client of this size; the scale never drops below 1.
+    // Fits the design into a client of this size; the scale never drops below the smallest.
     void fit(QSize client_size);
     double scale() const { return scale_; }
 
@@ -43,6 +47,7 @@ private:
     QWidget& client_;
     QSize design_;
     double scale_ = 1;
+    double smallest_ = 1;
     QPoint origin_;
     std::vector<Entry> entries_;
     QHash<const QWidget*, std::size_t> index_;

@@ -5,13 +5,27 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QStyleOption>
+#include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/pictures.h"
+#include "ui/screen.h"
 
 namespace ui {
 
 namespace {
+
+// What stands out from its surroundings for the eye (WCAG's non-text contrast).
+constexpr double visible_contrast = 3;
+
+// Fusion's colour for the focus: the highlight, darkened.
+QColor fusion_focus_colour(const QPalette& palette)
+{
+    QColor colour = palette.color(QPalette::Highlight).darker(125);
+    if (colour.value() > 160) colour.setHsl(colour.hslHue(), colour.hslSaturation(), 160);
+    return colour;
+}
 
 // Fusion's space between a frame's title and its border.
 constexpr int title_gap = 3;
@@ -33,6 +47,23 @@ int most_pieces_on_a_line(const QRegion& region)
 }
 
 }  // namespace
+
+bool fusion_marks_focus_on(const QPalette& palette, const QColor& background)
+{
+    return contrast(fusion_focus_colour(palette), background) >= visible_contrast;
+}
+
+void draw_focus_ring(QWidget& control, const QColor& background, const QColor& text)
+{
+    const QColor fusion = fusion_focus_colour(control.palette());
+    const QColor ring = contrast(fusion, background) >= visible_contrast ? fusion : text;
+    // Two pixels of the design at least, thicker as the window grows.
+    const double width = std::max(2, int(std::lround(control.height() / 12.5)));
+    QPainter painter(&control);
+    painter.setPen(QPen(ring, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const double inset = width / 2;
+    painter.drawRect(QRectF(control.rect()).adjusted(inset, inset, -inset, -inset));
+}
 
 Style::Style() : QProxyStyle(QStringLiteral("Fusion")), frame_picture_(read_raw(QStringLiteral(":/ui/fusion_groupbox.raw"))) {}
 

@@ -19,4 +19,12 @@ private:
     QPixmap frame_picture_;
 };
 
+// Marks the control that has the keyboard focus: a ring inside its edge, in
+// the colour Fusion marks the focus with, or in the control's text colour
+// where that would not stand out from `background` by 3:1.
+void draw_focus_ring(QWidget& control, const QColor& background, const QColor& text);
+
+// Whether Fusion's own mark of a focused box stands out from `background` by 3:1.
+bool fusion_marks_focus_on(const QPalette& palette, const QColor& background);
+
 }  // namespace ui

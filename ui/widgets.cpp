@@ -5,21 +5,55 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "ui/faces.h"
 #include "ui/key_codes.h"
 #include "ui/placement.h"
+#include "ui/style.h"
 
 namespace ui {
 
 // Keys
 
+namespace {
+
+bool keys_lead = false;
+
+void lead_with_keys(bool keys)
+{
+    if (keys == keys_lead) return;
+    keys_lead = keys;
+    if (QWidget* focused = QApplication::focusWidget()) focused->update();
+}
+
+}  // namespace
+
+bool keyboard_in_use()
+{
+    return keys_lead;
+}
+
 bool KeyWatchingApplication::notify(QObject* receiver, QEvent* event)
 {
     const auto type = event->type();
+    if (type == QEvent::KeyPress) lead_with_keys(true);
+    if (type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) lead_with_keys(false);
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && receiver->isWidgetType()) {
-        const auto& key = static_cast<const QKeyEvent&>(*event);
+        auto& key = static_cast<QKeyEvent&>(*event);
+        // Many machines start with Num Lock off: the keypad's digits still
+        // type digits and move on, the same way from here on.
+        if (const int digit = keypad_digit_without_num_lock(key); digit >= 0) {
+            QKeyEvent as_digit(type, Qt::Key_0 + digit, key.modifiers() | Qt::KeypadModifier, key.nativeScanCode(),
+                               key.nativeVirtualKey(), key.nativeModifiers(), QString(QChar(u'0' + digit)),
+                               key.isAutoRepeat(), key.count());
+            const bool delivered = notify(receiver, &as_digit);
+            key.setAccepted(as_digit.isAccepted());
+            return delivered;
+        }
         note_key_event(key);
         if (auto* window = dynamic_cast<WindowWidget*>(static_cast<QWidget*>(receiver)->window()))
             window->preview_key(key);
@@ -35,10 +69,10 @@ class WindowWidget::Client : public QWidget {
 public:
     Client(QWidget* parent, QSize design) : QWidget(parent), placement(*this, design)
     {
-        setMinimumSize(placement.design_size());
+        setMinimumSize(placement.smallest_size());
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
-    QSize sizeHint() const override { return placement.design_size(); }
+    QSize sizeHint() const override { return placement.smallest_size(); }
 
     Placement placement;
 
@@ -52,6 +86,8 @@ WindowWidget::WindowWidget(QSize design)
       client_(new Client(this, design)),
       layout_(new QVBoxLayout(this))
 {
+    // The designs' text, not the desktop's: captions keep the room drawn for them.
+    setFont(design_font({}));
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(client_);
@@ -67,6 +103,16 @@ QWidget* WindowWidget::client() const
 Placement& WindowWidget::placement()
 {
     return client_->placement;
+}
+
+void WindowWidget::fit_within(QSize room)
+{
+    const QSize design = client_->placement.design_size();
+    const int menus = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
+    const double fits = std::min(double(room.width()) / design.width(), double(room.height() - menus) / design.height());
+    client_->placement.set_smallest_scale(std::clamp(fits, 0.25, 1.0));
+    client_->setMinimumSize(client_->placement.smallest_size());
+    client_->updateGeometry();
 }
 
 QMenuBar* WindowWidget::menu_bar()
@@ -167,6 +213,18 @@ void TextBoxWidget::focusInEvent(QFocusEvent* event)
     if (listener_) listener_->focus_in(event->reason() == Qt::ActiveWindowFocusReason);
 }
 
+void TextBoxWidget::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (!hasFocus()) return;
+    // Fusion marks a focused box itself, but faintly on some backgrounds
+    // (red, or a dark desktop's): the ring marks it there.
+    const QColor back = palette().color(QPalette::Base);
+    const QColor around = parentWidget()->palette().color(QPalette::Window);
+    if (fusion_marks_focus_on(palette(), back) && fusion_marks_focus_on(palette(), around)) return;
+    draw_focus_ring(*this, back, palette().color(QPalette::Text));
+}
+
 void TextBoxWidget::inputMethodEvent(QInputMethodEvent* event)
 {
     event->ignore();
@@ -219,6 +277,21 @@ void ButtonWidget<Base>::focusInEvent(QFocusEvent* event)
 {
     Base::focusInEvent(event);
     if (listener_) listener_->focus_in(event->reason() == Qt::ActiveWindowFocusReason);
+}
+
+template <class Base>
+void ButtonWidget<Base>::paintEvent(QPaintEvent* event)
+{
+    Base::paintEvent(event);
+    // Marked while the keyboard leads: a click says where the pupil is already.
+    if (this->hasFocus() && keyboard_in_use())
+        draw_focus_ring(*this, this->palette().color(QPalette::Button), this->palette().color(QPalette::ButtonText));
+}
+
+void click_on_escape(QAbstractButton& button)
+{
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button.window(), nullptr, nullptr, Qt::WindowShortcut);
+    QObject::connect(escape, &QShortcut::activated, &button, &QAbstractButton::click);
 }
 
 template class ButtonWidget<QPushButton>;

@@ -14,6 +14,7 @@
 
 #include "ui/widget_events.h"
 
+class QAbstractButton;
 class QKeyEvent;
 class QMenuBar;
 class QVBoxLayout;
@@ -52,6 +53,10 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
+// Whether the pupil is using the keyboard: the last key or button came from
+// it rather than from the mouse or a finger. The focus is marked meanwhile.
+bool keyboard_in_use();
+
 // A window that shows its design at its design size, or larger as the window
 // grows, with a menu bar once a menu asks for one.
 class WindowWidget : public QWidget, public Reporting {
@@ -61,6 +66,9 @@ public:
     ~WindowWidget() override;
     QWidget* client() const;
     Placement& placement();
+    // Shows the design at its own size if the window fits in `room`, the
+    // screen's work area less the window's frame, else as large as it fits.
+    void fit_within(QSize room);
     QMenuBar* menu_bar();
     // A key event on its way to a widget of this window: the window hears it first.
     void preview_key(const QKeyEvent& event);
@@ -98,6 +106,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -112,7 +121,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
+
+// Escape anywhere in the button's window clicks it.
+void click_on_escape(QAbstractButton& button);
 
 // A horizontal or vertical rule drawn over its container: the widget is its
 // stroke, filled whole, so that it shows at any scale. It never hides
