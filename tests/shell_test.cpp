@@ -54,6 +54,27 @@ private slots:
         QCOMPARE(unloads, 0);
     }
 
+    // Escape closes the windows that only tell something, as their "OK" does.
+    void escape_closes_about_and_the_score()
+    {
+        Feuille_Tibalou.show();
+        auto& menu = Feuille_Tibalou();
+        click(menu.Command3);
+        bool closed_by_escape = false;
+        when_modal([&closed_by_escape] {
+            key_click(Feuille_A_Propos->Command1, Qt::Key_Escape);
+            closed_by_escape = !Feuille_A_Propos.loaded();
+            if (!closed_by_escape) click(Feuille_A_Propos->Command1);
+        });
+        click(menu.Command6);
+        QVERIFY(closed_by_escape);
+        Feuille_score.show();
+        QVERIFY(wait_until_active(Feuille_score));
+        key_click(Feuille_score->Command1, Qt::Key_Escape);
+        QVERIFY(!Feuille_score.loaded());
+        QVERIFY(Feuille_Tibalou.shown());
+    }
+
     // Digits only, no leading zero, five at most, a box emptied on coming back
     // to it; "Envoi" hands both numbers over.
     void the_number_dialog()

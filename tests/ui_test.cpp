@@ -249,6 +249,36 @@ private slots:
         QCOMPARE(events, (QStringList{"form keydown 103 0", "keypress 55", "form keyup 103 0", "keyup 103 0"}));
     }
 
+    // With Num Lock off the keypad's digits come as moves (End for 1, Clear
+    // for 5...): they type their digit and carry the keypad's codes, on X11
+    // (Qt's keypad flag) and on Wayland (the keysym alone). The keypad's
+    // other keys, and the same moves on their own keys, type nothing.
+    void keypad_digits_with_num_lock_off()
+    {
+        auto& boite = Fenetre_essai->boite;
+        std::optional<QKeyEvent> event;
+        auto taper = [&](Qt::Key key, Qt::KeyboardModifiers modifiers, quint32 keysym) {
+            for (auto kind : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                event.emplace(kind, key, modifiers, 0, keysym, 0);
+                deliver(boite, *event);
+            }
+        };
+        taper(Qt::Key_End, Qt::KeypadModifier, 0xff9c);  // KP_End: 1
+        taper(Qt::Key_Clear, Qt::NoModifier, 0xff9d);    // KP_Begin on Wayland: 5
+        taper(Qt::Key_Insert, Qt::KeypadModifier, 0);    // KP_Insert in a browser: 0
+        QCOMPARE(events, (QStringList{"form keydown 97 0", "keypress 49", "form keyup 97 0", "keyup 97 0",
+                                      "form keydown 101 0", "keypress 53", "form keyup 101 0", "keyup 101 0",
+                                      "form keydown 96 0", "keypress 48", "form keyup 96 0", "keyup 96 0"}));
+        QCOMPARE(boite.Text(), QString("150"));
+
+        events.clear();
+        taper(Qt::Key_Delete, Qt::KeypadModifier, 0xff9f);  // KP_Delete
+        taper(Qt::Key_End, Qt::NoModifier, 0xff57);         // the main End key
+        QCOMPARE(events, (QStringList{"form keydown 46 0", "form keyup 46 0", "keyup 46 0", "form keydown 35 0",
+                                      "form keyup 35 0", "keyup 35 0"}));
+        QCOMPARE(boite.Text(), QString("150"));
+    }
+
     // The release of a key that the focused button leaves climbs to its
     // window: the window has seen it already, even if the handler took the
     // keyboard away meanwhile.
