@@ -42,16 +42,16 @@ double mean_width(QFont font)
     return QFontMetricsF(font).horizontalAdvance(sample) / 100 / sample.size();
 }
 
-// How much smaller a stand-in face must be to be no wider than the design's.
+// How much smaller a stand-in face must be to be no wider than the design's:
+// found once a run for each face, at the first control that shows it.
 double narrowing(const Face& face, const QFont& font)
 {
-    const QString family = QFontInfo(font).family();
-    if (family == face.drawn_with) return 1;
     static QHash<QString, double> known;
-    const QString key = face.drawn_with + QLatin1Char('/') + family + (font.bold() ? QLatin1String("/bold") : QLatin1String());
+    const QString key = face.drawn_with + (font.bold() ? QLatin1String(" bold") : QLatin1String());
     if (const auto found = known.constFind(key); found != known.constEnd()) return *found;
+    const bool stand_in = QFontInfo(font).family() != face.drawn_with;
     const double designed = font.bold() ? face.bold_width : face.width;
-    return *known.insert(key, std::min(1.0, designed / mean_width(font)));
+    return *known.insert(key, stand_in ? std::min(1.0, designed / mean_width(font)) : 1.0);
 }
 
 }  // namespace
