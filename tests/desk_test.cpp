@@ -279,10 +279,18 @@ private slots:
         }
     }
 
-    // Where the screen has room, the score opens beside the main menu.
-    void the_score_leaves_the_main_menu_uncovered()
+    // Where the screen has room, a modal window opens over the middle of
+    // the window that opens it, and the score beside the main menu.
+    void windows_open_where_the_pupil_looks()
     {
         Feuille_Tibalou.show();
+        QPoint about_centre;
+        when_modal([&about_centre] {
+            about_centre = window(Feuille_A_Propos)->frameGeometry().center();
+            click(Feuille_A_Propos->Command1);
+        });
+        click(Feuille_Tibalou->Command6);
+        QVERIFY((about_centre - window(Feuille_Tibalou)->frameGeometry().center()).manhattanLength() <= 2);
         Feuille_score.show();
         QApplication::processEvents();
         QVERIFY(!window(Feuille_score)->frameGeometry().intersects(window(Feuille_Tibalou)->frameGeometry()));

@@ -88,7 +88,8 @@ void put(QWidget& window, QPoint corner)
 
 QSize framed_size(QWidget& window)
 {
-    return window.size().grownBy(frame_of(window));
+    // A window never shown takes the size it asks for only once shown.
+    return window.size().expandedTo(window.sizeHint()).grownBy(frame_of(window));
 }
 
 void centre(QWidget& window, const QRect& on, const QRect& area)
