@@ -4,7 +4,8 @@
 #   package      the Debian packages by dpkg-buildpackage, lintian, autopkgtest
 #                and the checks of the desktop files
 #   desktop      the X11 and Wayland sessions that tests/desktop_start.sh starts it in
-#   bare-debian  debootstrap, which makes the fresh Debian the README is tried on
+#   bare-debian  debootstrap, which makes the fresh Debian the README and the
+#                package are tried on
 #   pictures     the virtual X server that the pictures are rendered on
 #   clang        the second compiler the code must build with, warning-free
 #   x            the real X server, window manager and input injection of make soak-x
