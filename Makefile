@@ -57,16 +57,11 @@ bench: deps
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 	$(BUILD)/bench/bench
 
-# The Debian package, built apart as Debian builds its packages: with the
-# compiler and linker flags of dpkg-buildflags, every hardening included.
+# The Debian source and binary packages, built by dpkg-buildpackage from a
+# copy of the tree, in build-package/.
 package: deps
 	@sh scripts/install-deps.sh package
-	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
-	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF \
-		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
-		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_ARGS) >/dev/null
-	cmake --build build-package -j $(JOBS)
-	cd build-package && cpack
+	JOBS=$(JOBS) sh scripts/package.sh
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-package

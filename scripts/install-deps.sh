@@ -1,9 +1,11 @@
 #!/bin/sh
 # Installs the Debian packages that building, testing and running need, and
 # those of the extra tasks named as arguments:
-#   package      the Debian package, lintian and the checks of its desktop files
+#   package      the Debian packages by dpkg-buildpackage, lintian, autopkgtest
+#                and the checks of the desktop files
 #   desktop      the X11 and Wayland sessions that tests/desktop_start.sh starts it in
-#   bare-debian  debootstrap, which makes the fresh Debian the README is tried on
+#   bare-debian  debootstrap, which makes the fresh Debian the README and the
+#                package are tried on
 #   pictures     the virtual X server that the pictures are rendered on
 #   clang        the second compiler the code must build with, warning-free
 #   x            the real X server, window manager and input injection of make soak-x
@@ -15,7 +17,7 @@ set -eu
 packages="cmake make g++ qt6-base-dev qt6-svg-dev libfontconfig-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core fonts-liberation2"
 for task in "$@"; do
     case $task in
-        package) packages="$packages dpkg-dev file desktop-file-utils appstream lintian" ;;
+        package) packages="$packages git dpkg-dev debhelper lintian autopkgtest desktop-file-utils appstream" ;;
         desktop) packages="$packages xvfb x11-utils sway jq" ;;
         bare-debian) packages="$packages debootstrap" ;;
         pictures) packages="$packages xvfb xauth librsvg2-bin" ;;
