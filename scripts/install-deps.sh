@@ -5,7 +5,7 @@
 #                and the checks of the desktop files
 #   desktop      the X11 and Wayland sessions that tests/desktop_start.sh starts it in
 #   bare-debian  debootstrap, which makes the fresh Debian the README and the
-#                package are tried on
+#                package are tried on, and ImageMagick to compare what it shows
 #   pictures     the virtual X server that the pictures are rendered on
 #   clang        the second compiler the code must build with, warning-free
 #   x            the real X server, window manager and input injection of make soak-x
@@ -19,7 +19,7 @@ for task in "$@"; do
     case $task in
         package) packages="$packages git dpkg-dev debhelper lintian autopkgtest desktop-file-utils appstream" ;;
         desktop) packages="$packages xvfb x11-utils sway jq" ;;
-        bare-debian) packages="$packages debootstrap" ;;
+        bare-debian) packages="$packages debootstrap imagemagick" ;;
         pictures) packages="$packages xvfb xauth librsvg2-bin" ;;
         clang) packages="$packages clang" ;;
         x) packages="$packages xvfb xauth openbox libxtst-dev" ;;

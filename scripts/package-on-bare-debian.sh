@@ -39,5 +39,8 @@ exec chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin LC_ALL=C.UTF-8
     XDG_RUNTIME_DIR=/root/runtime DISPLAY="\$DISPLAY" QT_QPA_PLATFORM="\$QT_QPA_PLATFORM" tibalou
 END
 chmod 755 "$root/tibalou-in-chroot"
-sh tests/desktop_start.sh "$root/tibalou-in-chroot" x11
-echo "package on bare Debian: the program installed alone shows its main menu"
+TIBALOU_PICTURE="$root/menu-principal.png" sh tests/desktop_start.sh "$root/tibalou-in-chroot" x11
+# With the font its dependencies brought, exactly as the README shows it.
+differing=$(compare -metric AE docs/menu-principal.png "$root/menu-principal.png" null: 2>&1) || true
+[ "$differing" = 0 ] || fail "the main menu differs from docs/menu-principal.png in $differing pixels"
+echo "package on bare Debian: the program installed alone shows its main menu as the README does"

@@ -5,6 +5,7 @@
 # desktop entry's id, with nothing written on stderr:
 #   x11      under Xvfb, the window class (WM_CLASS) read with xprop;
 #   wayland  under a headless sway, the app id read from sway's tree.
+# With TIBALOU_PICTURE set, the X11 window is saved there as shown (PNG).
 # Needs scripts/install-deps.sh desktop (x11 alone: xvfb and x11-utils).
 set -eu
 program=${1:-tibalou}
@@ -97,6 +98,10 @@ x11() {
     *", \"$desktop_id\"") ;;
     *) fail "window class $class, not $desktop_id" ;;
     esac
+    if [ -n "${TIBALOU_PICTURE:-}" ]; then
+        sleep 1  # painted by then
+        DISPLAY=$display import -window "$window" "$TIBALOU_PICTURE"
+    fi
     check_quiet x11
     echo "desktop start: X11 window shown, $class"
 }

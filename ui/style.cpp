@@ -1,6 +1,7 @@
 #include "ui/style.h"
 
 #include <qdrawutil.h>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QPaintEngine>
 #include <QPainter>
@@ -57,8 +58,8 @@ void draw_focus_ring(QWidget& control, const QColor& background, const QColor& t
 {
     const QColor fusion = fusion_focus_colour(control.palette());
     const QColor ring = contrast(fusion, background) >= visible_contrast ? fusion : text;
-    // Two pixels of the design at least, thicker as the window grows.
-    const double width = std::max(2, int(std::lround(control.height() / 12.5)));
+    // Two pixels of the design, thicker as the window and its text grow.
+    const double width = std::max(2, int(std::lround(QFontInfo(control.font()).pixelSize() / 6.0)));
     QPainter painter(&control);
     painter.setPen(QPen(ring, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     const double inset = width / 2;
