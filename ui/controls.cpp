@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <utility>
 
@@ -137,12 +138,15 @@ void Control::set_back_color(Color color)
     const QPalette& system = QApplication::palette();
     const QPalette::ColorRole role = widget_->backgroundRole();
     const QColor back = screen_color(color, system, role);
-    std::vector<std::pair<QPalette::ColorRole, QColor>> colours{{role, back}};
-    if (role != QPalette::Base) colours.emplace_back(QPalette::Window, back);
     // Text on a background the design fixes is the design's dark; on one of
     // the system's, the system's own text colour, light on a dark desktop.
-    for (const auto text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        colours.emplace_back(text, fixed(color) ? design_text : system.color(text));
+    const auto text = [&](QPalette::ColorRole which) { return fixed(color) ? design_text : system.color(which); };
+    const std::array<std::pair<QPalette::ColorRole, QColor>, 5> colours{
+        {{role, back},
+         {role == QPalette::Base ? role : QPalette::Window, back},
+         {QPalette::WindowText, text(QPalette::WindowText)},
+         {QPalette::Text, text(QPalette::Text)},
+         {QPalette::ButtonText, text(QPalette::ButtonText)}}};
     // Most controls keep the colours they inherit: no palette of their own
     // then, which spares every window a palette change per control.
     if (std::all_of(colours.begin(), colours.end(),

@@ -2,8 +2,11 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace ui {
 
@@ -14,7 +17,7 @@ constexpr double default_points = 9;
 
 struct Face {
     QStringList families;    // asked for, in order
-    QFont::StyleHint hint;
+    QFont::StyleHint hint;    // for the stand-ins
     QString drawn_with;      // the face the designs were drawn with
     double width, bold_width;  // its mean width of a character of `sample`, in ems
 };
@@ -56,20 +59,41 @@ double narrowing(const Face& face, const QFont& font)
 
 }  // namespace
 
-QFont design_font(const Font& font)
+namespace {
+
+QFont made(const Font& font)
 {
     const Face& face = face_named(font.face);
     QFont shown(face.families.first());
     shown.setFamilies(face.families);
-    shown.setStyleHint(face.hint);
-    // The designs' own faces hold every character they show: looking up
-    // fallback fonts for glyphs they never miss is a share of the start.
-    if (!font.face.isEmpty()) shown.setStyleStrategy(QFont::NoFontMerging);
+    if (!font.face.isEmpty()) {
+        // The desktop's own face needs no hint: asked for as the desktop
+        // gives it, the window's font is the application's, at no cost.
+        shown.setStyleHint(face.hint);
+        // The designs' own faces hold every character they show: looking up
+        // fallback fonts for glyphs they never miss is a share of the start.
+        shown.setStyleStrategy(QFont::NoFontMerging);
+    }
     shown.setBold(font.bold);
     const double points = font.points > 0 ? font.points : default_points;
     shown.setPointSizeF(points);
     shown.setPointSizeF(points * narrowing(face, shown));
     return shown;
+}
+
+}  // namespace
+
+QFont design_font(const Font& font)
+{
+    // A few fonts serve every control: each is made once, and the controls
+    // that show it share it, the engine Qt finds for it included.
+    static std::map<std::tuple<QString, double, bool>, QFont> fonts;
+    // Fonts go with the application, before Qt's font caches do.
+    if (fonts.empty()) qAddPostRoutine([] { fonts.clear(); });
+    const auto key = std::make_tuple(font.face, font.points, font.bold);
+    auto found = fonts.find(key);
+    if (found == fonts.end()) found = fonts.emplace(key, made(font)).first;
+    return found->second;
 }
 
 }  // namespace ui

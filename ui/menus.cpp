@@ -31,7 +31,7 @@ Menu::~Menu()
 void Menu::connect_opening()
 {
     // A menu opens as a window of its own, which inherits no font.
-    menu_->setFont(design_font({}));
+    if (const QFont design = design_font({}); design != menu_->font()) menu_->setFont(design);
     QObject::connect(menu_, &QMenu::aboutToShow, menu_, [this] { dispatch(onClick); });
 }
 

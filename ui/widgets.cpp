@@ -86,8 +86,10 @@ WindowWidget::WindowWidget(QSize design)
       client_(new Client(this, design)),
       layout_(new QVBoxLayout(this))
 {
-    // The designs' text, not the desktop's: captions keep the room drawn for them.
-    setFont(design_font({}));
+    // The designs' text, not the desktop's: captions keep the room drawn for
+    // them. Where the desktop's font is the design's already, the window
+    // keeps inheriting it, which spares every control a font of its own.
+    if (const QFont design = design_font({}); design != font()) setFont(design);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(client_);
