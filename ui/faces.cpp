@@ -1,8 +1,8 @@
 #include "ui/faces.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <map>
@@ -56,10 +56,6 @@ double narrowing(const Face& face, const QFont& font)
     const double designed = font.bold() ? face.bold_width : face.width;
     return *known.insert(key, stand_in ? std::min(1.0, designed / mean_width(font)) : 1.0);
 }
-
-}  // namespace
-
-namespace {
 
 QFont made(const Font& font)
 {

@@ -21,6 +21,8 @@ namespace ui {
 
 namespace {
 
+// Whether the pupil is using the keyboard: the last key or button came from
+// it rather than from the mouse or a finger. The focus is marked meanwhile.
 bool keys_lead = false;
 
 void lead_with_keys(bool keys)
@@ -31,11 +33,6 @@ void lead_with_keys(bool keys)
 }
 
 }  // namespace
-
-bool keyboard_in_use()
-{
-    return keys_lead;
-}
 
 bool KeyWatchingApplication::notify(QObject* receiver, QEvent* event)
 {
@@ -286,7 +283,7 @@ void ButtonWidget<Base>::paintEvent(QPaintEvent* event)
 {
     Base::paintEvent(event);
     // Marked while the keyboard leads: a click says where the pupil is already.
-    if (this->hasFocus() && keyboard_in_use())
+    if (this->hasFocus() && keys_lead)
         draw_focus_ring(*this, this->palette().color(QPalette::Button), this->palette().color(QPalette::ButtonText));
 }
 

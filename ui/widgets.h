@@ -53,10 +53,6 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Whether the pupil is using the keyboard: the last key or button came from
-// it rather than from the mouse or a finger. The focus is marked meanwhile.
-bool keyboard_in_use();
-
 // A window that shows its design at its design size, or larger as the window
 // grows, with a menu bar once a menu asks for one.
 class WindowWidget : public QWidget, public Reporting {
