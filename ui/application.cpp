@@ -5,16 +5,24 @@
 
 #include "ui/accessibility.h"
 #include "ui/form.h"
+#ifndef __EMSCRIPTEN__
 #include "ui/head_start.h"
+#endif
 #include "ui/pictures.h"
 #include "ui/style.h"
 #include "ui/widgets.h"
 
 namespace ui {
 
+// The browser has one thread, no session bus and no fontconfig: nothing to
+// start ahead there.
 struct Application::Impl {
+#ifndef __EMSCRIPTEN__
     Impl(int& argc, char** argv) : head_start(argc, argv), app(argc, argv) {}
     HeadStart head_start;  // first: it works while the application is made
+#else
+    Impl(int& argc, char** argv) : app(argc, argv) {}
+#endif
     KeyWatchingApplication app;
 };
 
@@ -30,11 +38,15 @@ Application::Application(int& argc, char** argv)
     QApplication::setStyle(new Style);
     QApplication::setQuitOnLastWindowClosed(false);
     QAccessible::installFactory(accessible_control);
+#ifndef __EMSCRIPTEN__
     impl_->head_start.application_made();
+#endif
     // The accessibility bridge, made at its first use, asks the session bus
     // and waits for the answers: made now, it waits while the fonts are listed.
     QAccessible::isActive();
+#ifndef __EMSCRIPTEN__
     impl_->head_start.wait();
+#endif
 }
 
 Application::~Application()

@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QResource>
+#ifndef __EMSCRIPTEN__
 #include <QSvgRenderer>
+#endif
 #include <cstring>
 #include <map>
 #include <memory>
@@ -17,6 +19,7 @@ namespace ui {
 
 namespace {
 
+#ifndef __EMSCRIPTEN__
 class SvgEngine : public QIconEngine {
 public:
     explicit SvgEngine(QString source) : source_(std::move(source)) {}
@@ -64,13 +67,18 @@ private:
     std::unique_ptr<QSvgRenderer> renderer_;
     std::map<std::pair<int, int>, QPixmap> pixmaps_;
 };
+#endif
 
 QIcon made_picture(const QString& source)
 {
+#ifndef __EMSCRIPTEN__
     if (!QFileInfo(source).isDir()) return QIcon(new SvgEngine(source));
+#endif
     QIcon drawn;
     // Listed whole: a name filter would bring up the regular expression engine.
-    for (const QFileInfo& file : QDir(source).entryInfoList(QDir::Files)) drawn.addPixmap(read_raw(file.filePath()));
+    // PNG files are the browser's: what it downloads is smaller than raw.
+    for (const QFileInfo& file : QDir(source).entryInfoList(QDir::Files))
+        drawn.addPixmap(file.suffix() == QLatin1String("png") ? QPixmap(file.filePath()) : read_raw(file.filePath()));
     return drawn;
 }
 

@@ -9,8 +9,9 @@ namespace ui {
 
 // The picture of a source, made once for the whole run: an SVG (a resource
 // path such as ":/images/addition.svg"), drawn at any size, offering a window
-// manager 16 to 128 pixels; or a resource folder of raw pictures drawn in
-// advance, one per size, taken as they are.
+// manager 16 to 128 pixels; or a resource folder of raw or PNG pictures
+// drawn in advance, one per size, taken as they are. The browser has no SVG
+// renderer: there, every source is a folder.
 QIcon picture(const char* source);
 // A raw picture resource, as the build makes them (scripts/raw_picture.cpp):
 // painted from where it lies, nothing decoded or converted. Null if it is
