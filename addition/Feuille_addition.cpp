@@ -134,7 +134,9 @@ FeuilleAddition::FeuilleAddition()
       mnu_deux_term(mnu_add_options, {.name = "mnu_deux_term", .caption = "Nb de chiffres du 2° terme"}),
       mnu_long2(mnu_deux_term, ui::indices(1, 6),
                 [](std::int16_t i) { return entree_nombre_de_chiffres("mnu_long2", i); }),
-      mnu_choix_termes(mnu_add_options, {.name = "mnu_choix_termes", .caption = "Choisir les deux termes"})
+      mnu_choix_termes(mnu_add_options, {.name = "mnu_choix_termes", .caption = "Choisir les deux termes"}),
+      mnu_pave(mnu_add_options, {.name = "mnu_pave", .caption = "Pavé numérique à l'écran"}),
+      pave(*this, &mnu_pave)
 {
     onLoad = Feuille_addition_Form_Load;
     onUnload = Feuille_addition_Form_Unload;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/digit_pad.h"
 #include "ui/form.h"
 
 // The addition and subtraction exercise: the caption of `signe` ("+" or "-")
@@ -23,6 +24,8 @@ public:
     ui::Menu mnu_deux_term;
     ui::ControlArray<ui::MenuEntry> mnu_long2;
     ui::MenuEntry mnu_choix_termes;
+    ui::MenuEntry mnu_pave;
+    ui::DigitPad pave;  // after the boxes: read after them
 
     // Set once the quit sequence has started, so that the unload it causes
     // does not start it again.

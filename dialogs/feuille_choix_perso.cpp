@@ -65,7 +65,8 @@ FeuilleChoixPerso::FeuilleChoixPerso()
                       .height = 495, .align = ui::Align::right, .font = legende}),
       txt_nb2(*this, {.name = "txt_nb2", .left = 3480, .top = 1080, .width = 1695, .height = 375}),
       cde_envoi(*this, {.name = "cde_envoi", .caption = "Envoi", .left = 2160, .top = 1800, .width = 1935,
-                        .height = 495})
+                        .height = 495}),
+      pave(*this)
 {
     txt_nb1.onGotFocus = feuille_choix_perso_txt_nb1_GotFocus;
     txt_nb2.onGotFocus = feuille_choix_perso_txt_nb2_GotFocus;

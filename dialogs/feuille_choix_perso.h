@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "ui/digit_pad.h"
 #include "ui/form.h"
 
 // The number choice dialog: two whole numbers typed by the pupil, handed over
@@ -16,6 +17,7 @@ public:
     ui::Label nombre2;
     ui::TextBox txt_nb2;
     ui::Button cde_envoi;
+    ui::DigitPad pave;
 
     std::int16_t nb_saisis1 = 0;  // digits accepted since txt_nb1 got the focus
     std::int16_t nb_saisis2 = 0;

@@ -272,8 +272,10 @@ FeuilleDivision::FeuilleDivision()
       mnu_dvseur_4(mnu_diviseur, entree("mnu_dvseur_4", "à 4 chiffres")),
       mnu_dvseur_5(mnu_diviseur, entree("mnu_dvseur_5", "à 5 chiffres")),
       mnu_choix_perso(mnu_options, entree("mnu_choix_perso", "Choisir les nombres")),
+      mnu_pave(mnu_options, entree("mnu_pave", "Pavé numérique à l'écran")),
       mnu_aide(*this, entree("mnu_aide", "Aide")),
-      mnu_affich_aide(mnu_aide, entree("mnu_affich_aide", "Aide simple"))
+      mnu_affich_aide(mnu_aide, entree("mnu_affich_aide", "Aide simple")),
+      pave(*this, &mnu_pave)
 {
     onLoad = Feuille_division_Form_Load;
     onKeyDown = Feuille_division_Form_KeyDown;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Feuille_A_Propos.h"
+#include "ui/digit_pad.h"
 #include "ui/form.h"
 
 // The long division exercise, laid out the French way: dividend left of the
@@ -45,8 +46,11 @@ public:
     ui::MenuEntry mnu_dvseur_4;
     ui::MenuEntry mnu_dvseur_5;
     ui::MenuEntry mnu_choix_perso;
+    ui::MenuEntry mnu_pave;
     ui::Menu mnu_aide;
     ui::MenuEntry mnu_affich_aide;
+
+    ui::DigitPad pave;  // after the boxes: read after them
 
     RaccourciAPropos raccourci_a_propos;  // Ctrl+Alt+M
 };

@@ -209,6 +209,7 @@ FeuillePrincipale::FeuillePrincipale()
       mnu_fact2_chiffre(mnu_fact_2, ui::indices(1, 5),
                         [](std::int16_t i) { return entree_nombre_de_chiffres("mnu_fact2_chiffre", i); }),
       mnu_choisir_facteurs(mnu_options, {.name = "mnu_choisir_facteurs", .caption = "Choisir les facteurs"}),
+      mnu_pave(mnu_options, {.name = "mnu_pave", .caption = "Pavé numérique à l'écran"}),
       mnu_a_propos(*this, {.name = "mnu_a_propos", .caption = "Aide"}),
       mnu_aide(mnu_a_propos, {.name = "mnu_aide", .caption = "Tables"}),
       cde_commencer(*this, bouton("cde_commencer", "Commencer", 840)),
@@ -230,7 +231,8 @@ FeuillePrincipale::FeuillePrincipale()
                        .width = 4695, .height = 4935, .visible = false}),
       Command1(fr_table, {.name = "Command1", .caption = "OK", .left = 1920, .top = 4320, .width = 975,
                           .height = 375, .accessible_name = "OK, fermer la table"}),
-      lbl_table(fr_table, ui::indices(0, 99), case_table)
+      lbl_table(fr_table, ui::indices(0, 99), case_table),
+      pave(*this, &mnu_pave)
 {
     onLoad = Feuille_principale_Form_Load;
     onKeyDown = Feuille_principale_Form_KeyDown;

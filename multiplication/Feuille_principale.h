@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Feuille_A_Propos.h"
+#include "ui/digit_pad.h"
 #include "ui/form.h"
 
 // The multiplication exercise: the operation laid out as on paper, with one
@@ -20,6 +21,7 @@ public:
     ui::Menu mnu_fact_2;
     ui::ControlArray<ui::MenuEntry> mnu_fact2_chiffre;  // 1..5
     ui::MenuEntry mnu_choisir_facteurs;
+    ui::MenuEntry mnu_pave;
     ui::Menu mnu_a_propos;
     ui::MenuEntry mnu_aide;  // Tables
 
@@ -40,6 +42,8 @@ public:
     ui::Frame fr_table;
     ui::Button Command1;  // OK
     ui::ControlArray<ui::Label> lbl_table;  // 0..99: 10 × row + column
+
+    ui::DigitPad pave;  // after the boxes: read after them
 
     RaccourciAPropos raccourci_a_propos;  // Ctrl+Alt+M
 };

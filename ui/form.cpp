@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "ui/digit_pad.h"
 #include "ui/errors.h"
 #include "ui/page.h"
 #include "ui/pictures.h"
@@ -140,6 +141,11 @@ Form::Form(const FormDesign& design)
     window_->setAccessibleName(design.caption);
     if (design.icon) window_->setWindowIcon(picture(design.icon));
     window_->report_to(this);
+}
+
+void Form::set_room_beside(int twips)
+{
+    window_->set_room_beside(twips);
 }
 
 Form::~Form()
@@ -408,6 +414,7 @@ void FormSlotBase::showModal(FormSlotBase& owner)
     WindowWidget* owner_window = owner.form().window_;
     window->hide();
     window->setWindowModality(Qt::ApplicationModal);
+    DigitPad::follow(form, owner.form());
     const QRect area = screen_area(*owner_window);
     fit_on_screen(*window, area, owner_window);
     window->winId();

@@ -52,6 +52,8 @@ public:
     }
     // The control that gets the focus when the window is first shown.
     void setInitialFocus(Focusable& control) { initial_focus_ = &control; }
+    // Room at the design's right for a panel that is not part of it (the digit pad), in twips.
+    void set_room_beside(int twips);
 
     // The control that has the focus in this window, as the program sees it.
     Focusable* focused() const { return focused_; }

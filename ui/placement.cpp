@@ -23,12 +23,12 @@ Placement::Placement(QWidget& client, QSize design) : client_(client), design_(d
 
 QSize Placement::design_size() const
 {
-    return {pixels(design_.width()), pixels(design_.height())};
+    return {pixels(shown_twips().width()), pixels(shown_twips().height())};
 }
 
 QSize Placement::smallest_size() const
 {
-    return {scaled(design_.width(), smallest_), scaled(design_.height(), smallest_)};
+    return {scaled(shown_twips().width(), smallest_), scaled(shown_twips().height(), smallest_)};
 }
 
 void Placement::place(QWidget& widget, const QRect& twips)
@@ -57,8 +57,8 @@ void Placement::fit(QSize client_size)
     const QSize design = design_size();
     const double scale = std::max(smallest_, std::min(double(client_size.width()) / design.width(),
                                                  double(client_size.height()) / design.height()));
-    origin_ = QPoint((client_size.width() - scaled(design_.width(), scale)) / 2,
-                     (client_size.height() - scaled(design_.height(), scale)) / 2);
+    origin_ = QPoint((client_size.width() - scaled(shown_twips().width(), scale)) / 2,
+                     (client_size.height() - scaled(shown_twips().height(), scale)) / 2);
     if (scale != scale_) {
         scale_ = scale;
         // Controls without a size of their own take the window's, which grows too.

@@ -20,8 +20,12 @@ public:
     // `client` is the window's own surface; `design` its size in twips.
     Placement(QWidget& client, QSize design);
 
-    // The design's size in pixels, at scale 1.
+    // The design's size in pixels, at scale 1, with the room beside it.
     QSize design_size() const;
+    // The design's own size, in twips.
+    QSize design_twips() const { return design_; }
+    // Room at the design's right for what is not part of it (the digit pad), in twips.
+    void set_room_beside(int twips) { beside_ = twips; }
     // The least the design is shown at: its own size, or less on a screen too
     // small for it. The design fits into no smaller a client.
     void set_smallest_scale(double scale) { smallest_ = scale; }
@@ -45,7 +49,10 @@ private:
     void apply_scale(const Entry& entry) const;
 
     QWidget& client_;
+    QSize shown_twips() const { return design_ + QSize(beside_, 0); }
+
     QSize design_;
+    int beside_ = 0;
     double scale_ = 1;
     double smallest_ = 1;
     QPoint origin_;

@@ -130,6 +130,18 @@ void click(Focusable& control, Qt::MouseButton button)
     settle();
 }
 
+void touch(Focusable& control)
+{
+    static QPointingDevice* const screen = QTest::createTouchDevice();
+    QWidget* target = widget(control);
+    make_active(target);
+    const QPoint middle = target->rect().center();
+    QTest::touchEvent(target, screen).press(0, middle, target);
+    QTest::touchEvent(target, screen).release(0, middle, target);
+    QCoreApplication::processEvents();
+    settle();
+}
+
 void activate(FormSlotBase& slot)
 {
     make_active(window(slot));

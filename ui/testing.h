@@ -40,6 +40,7 @@ bool save_picture(FormSlotBase& slot, const QString& path);
 
 // What the pupil does.
 void click(Focusable& control, Qt::MouseButton button = Qt::LeftButton);  // press and release in it
+void touch(Focusable& control);  // a finger's tap in its middle, and what follows from it
 void activate(FormSlotBase& slot);  // the window in front gets the keyboard
 bool wait_until_active(FormSlotBase& slot);
 void key_click(Focusable& control, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

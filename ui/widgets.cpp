@@ -9,7 +9,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
+#include "ui/digit_pad.h"
 #include "ui/faces.h"
 #include "ui/key_codes.h"
 #include "ui/page.h"
@@ -40,6 +42,7 @@ bool KeyWatchingApplication::notify(QObject* receiver, QEvent* event)
     const auto type = event->type();
     if (type == QEvent::KeyPress) lead_with_keys(true);
     if (type == QEvent::MouseButtonPress || type == QEvent::TouchBegin) lead_with_keys(false);
+    if (type == QEvent::TouchBegin) DigitPad::screen_touched();
     if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) && receiver->isWidgetType()) {
         auto& key = static_cast<QKeyEvent&>(*event);
         // Many machines start with Num Lock off: the keypad's digits still
@@ -113,6 +116,20 @@ void WindowWidget::fit_within(QSize room, double scale)
     client_->placement.set_smallest_scale(std::clamp(fits, 0.25, scale));
     client_->setMinimumSize(client_->placement.smallest_size());
     client_->updateGeometry();
+}
+
+void WindowWidget::set_room_beside(int twips)
+{
+    Placement& placement = client_->placement;
+    const int before = placement.design_size().width(), width_before = width();
+    placement.set_room_beside(twips);
+    client_->setMinimumSize(placement.smallest_size());
+    layout_->activate();  // the window's own least size follows at once
+    const int grown = std::lround((placement.design_size().width() - before) * placement.scale());
+    if (isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        resize(width_before + grown, height());
+    else
+        placement.fit(client_->size());
 }
 
 QMenuBar* WindowWidget::menu_bar()

@@ -66,6 +66,9 @@ public:
     // Shows the design at `scale` (its own size at 1) if the window fits in
     // `room`, the screen's work area less the window's frame, else as large as it fits.
     void fit_within(QSize room, double scale = 1);
+    // Room at the design's right, in twips: a window shown at its own size
+    // grows or shrinks by it and keeps its scale; an enlarged one shares its size.
+    void set_room_beside(int twips);
     QMenuBar* menu_bar();
     // A key event on its way to a widget of this window: the window hears it first.
     void preview_key(const QKeyEvent& event);
