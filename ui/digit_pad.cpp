@@ -18,7 +18,7 @@ namespace {
 // a child's fingertip.
 constexpr int key = 540, gap = 60, apart = 240, margin = 120;
 constexpr int keys_width = 3 * key + 2 * gap, keys_height = 4 * key + 3 * gap;
-constexpr int room = apart + keys_width + 2 * margin;
+constexpr int room = 2 * apart + keys_width + 2 * margin;
 
 std::vector<DigitPad*>& all_pads()
 {
