@@ -5,6 +5,7 @@
 #include "multiplication/Feuille_principale.h"
 #include "tests/exercice.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 using namespace ui::testing;
@@ -142,6 +143,13 @@ private slots:
                                     .arg(avant.width()).arg(client(e.fenetre)->width())));
             QVERIFY(widget(e.pave().key(0))->width() >= 34 && widget(e.pave().key(0))->focusPolicy() == Qt::NoFocus);
             QCOMPARE(accessible_name(e.pave().key(7)), QString("7"));
+            QCOMPARE(accessible_name(e.pave().key(0)), QString("0"));
+            // Read after the operation.
+            QAccessibleInterface* surface = QAccessible::queryAccessibleInterface(client(e.fenetre));
+            const auto rang = [&](const ui::Control& c) {
+                return surface->indexOfChild(QAccessible::queryAccessibleInterface(widget(c)));
+            };
+            QVERIFY(rang(e.pave()) > rang(e.premiere_case()) && rang(e.premiere_case()) >= 0);
 
             choose(e.entree_pave());
             QVERIFY(!e.pave().shown() && !e.entree_pave().Checked());
