@@ -1,12 +1,12 @@
 #include "addition/Feuille_addition.h"
 
 #include "addition/Module3.h"
-#include "app/images.h"
 #include "common/choix_perso.h"
 #include "common/colonnes.h"
+#include "common/images.h"
 #include "common/jugement.h"
 #include "common/options.h"
-#include "common/score.h"
+#include "dialogs/Feuille_score.h"
 #include "ui/keys.h"
 #include "ui/numbers.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/feuille_choix_perso.h"
 
-#include "app/images.h"
 #include "common/choix_perso.h"
+#include "common/images.h"
 #include "ui/numbers.h"
 
 namespace {

@@ -1,11 +1,12 @@
 #include "division/Feuille_division.h"
 
-#include "app/Feuille_A_Propos.h"
-#include "app/images.h"
 #include "common/colonnes.h"
+#include "common/images.h"
 #include "common/jugement.h"
 #include "common/saisie.h"
 #include "common/score.h"
+#include "dialogs/Feuille_A_Propos.h"
+#include "dialogs/Feuille_score.h"
 #include "division/Module1.h"
 #include "ui/keys.h"
 

@@ -1,11 +1,11 @@
 #include "multiplication/Feuille_principale.h"
 
-#include "app/Feuille_A_Propos.h"
-#include "app/images.h"
 #include "common/colonnes.h"
+#include "common/images.h"
 #include "common/options.h"
 #include "common/saisie.h"
-#include "common/score.h"
+#include "dialogs/Feuille_A_Propos.h"
+#include "dialogs/Feuille_score.h"
 #include "multiplication/Module2.h"
 #include "ui/keys.h"
 
