@@ -77,7 +77,7 @@ void Feuille_addition_txt_résultat_KeyPress(std::int16_t, std::int16_t& KeyAsci
 void Feuille_addition_txt_résultat_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
     // A checked box keeps the focus, so that a correction can be typed in it.
-    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_addition->txt_résultat(Index)))
+    if (ui::touche_pave_chiffre(KeyCode) && !deja_jugee(Feuille_addition->txt_résultat(Index)))
         passer_case_suivante(Index);
 }
 

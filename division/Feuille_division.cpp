@@ -22,6 +22,9 @@ void Feuille_division_Form_Load()
 {
     nb_chiffres_dividende = 4;
     nb_chiffres_diviseur = 1;
+    // The totals start again at each opening, so that the rate shown on
+    // leaving is the division's alone; the rate itself stays as it was until
+    // a division check counts.
     total_chiffres = 0;
     total_justes = 0;
     nouvelle_division();
@@ -83,13 +86,13 @@ void Feuille_division_Txt_KeyPress(std::int16_t, std::int16_t& KeyAscii)
 // A keypad digit moves on, unless the box has been judged already.
 void Feuille_division_Txt_quotient_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
-    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_division->Txt_quotient(Index)))
+    if (ui::touche_pave_chiffre(KeyCode) && !deja_jugee(Feuille_division->Txt_quotient(Index)))
         avancer_apres_quotient(Index);
 }
 
 void Feuille_division_Txt_reste_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
-    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_division->Txt_reste(Index)))
+    if (ui::touche_pave_chiffre(KeyCode) && !deja_jugee(Feuille_division->Txt_reste(Index)))
         avancer_apres_reste(Index);
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/colonnes.h"
 #include "common/images.h"
+#include "common/jugement.h"
 #include "common/options.h"
 #include "common/saisie.h"
 #include "dialogs/Feuille_A_Propos.h"
@@ -150,7 +151,7 @@ ui::Design case_produit_partiel(std::int16_t i)
     const bool decalage = c < r;
     return {.name = nom("Et_sommes", i), .left = colonne(c), .top = 2160 + 480 * r, .width = 375, .height = 375,
             .visible = false,
-            .back_color = decalage ? ui::light_yellow : ui::system_window_background,
+            .back_color = decalage ? fond_decalage : fond_neutre,
             .align = ui::Align::center, .font = chiffre,
             .accessible_name = QStringLiteral("Produit partiel %1, %2 des %3")
                                    .arg(r + 1)

@@ -10,7 +10,6 @@
 #include "common/nb_chiffres.h"
 #include "common/options.h"
 #include "common/saisie.h"
-#include "common/score.h"
 #include "common/tirage.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "multiplication/Feuille_principale.h"
@@ -77,10 +76,10 @@ void calculer_produits_partiels()
 void initialiser_couleurs()
 {
     auto& f = Feuille_principale();
-    for (auto i : f.Et_produit.indices()) remettre_a_neuf(f.Et_produit(i), ui::system_window_background);
+    for (auto i : f.Et_produit.indices()) remettre_a_neuf(f.Et_produit(i), fond_neutre);
     for (auto i : f.Et_sommes.indices()) {
         const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
-        remettre_a_neuf(f.Et_sommes(i), c >= r ? ui::system_window_background : ui::light_yellow);
+        remettre_a_neuf(f.Et_sommes(i), c >= r ? fond_neutre : fond_decalage);
     }
 }
 
@@ -194,23 +193,18 @@ void verifier_multiplication()
     // A check started from the menu keeps the focus in its box until the end;
     // the marking goes first so that no factor digit stays green.
     effacer_marque_case_active();
-    const bool premier_essai = f.Et_sommes(0).BackColor() == ui::system_window_background;
-    fausses_essai = 0;
-    justes_essai = 0;
-    for (auto i : f.Et_sommes.indices()) {
-        auto& boite = f.Et_sommes(i);
-        if (!boite.Visible()) continue;
+    // The expected digits are worked out from the module's partial products
+    // and product; a shift place may stay empty.
+    auto attendu_somme = [](std::int16_t i) {
         const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
-        if (c >= r)
-            juger(boite, chiffre_juste(boite, extraire_chiffre(produits_partiels[r], c - r + 1)));
-        else
-            juger(boite, ui::numeric_value(boite.Text()) == 0);  // a shift place may stay empty
-    }
-    for (int i = 1; i <= nb_chiffres_produit; ++i) {
-        auto& boite = f.Et_produit(i - 1);
-        if (boite.Visible()) juger(boite, chiffre_juste(boite, chiffres_produit[i - 1]));
-    }
-    if (premier_essai) mettre_a_jour_totaux();
-    f.announce(bilan_lu());
-    f.cde_commencer.setFocus();
+        if (c < r) return Attendu{QStringLiteral("0"), Lecture::vide_pour_zero};
+        return Attendu{ui::decimal_text(extraire_chiffre(produits_partiels[r], c - r + 1)), Lecture::chiffre};
+    };
+    auto attendu_produit = [](std::int16_t i) {
+        return Attendu{ui::decimal_text(chiffres_produit[i]), Lecture::chiffre};
+    };
+    // Only the first check after a set-up counts, the score being "au premier
+    // essai"; the units box of the first row is in every operation.
+    verifier(f, {{f.Et_sommes, attendu_somme}, {f.Et_produit, attendu_produit}}, Peintes::visibles,
+             premiere_apres_pose(f.Et_sommes(0)), f.cde_commencer);
 }
