@@ -101,9 +101,15 @@ void nouvelle_addition()
     commencer_dans(f.txt_résultat(0));
 }
 
-void ouvrir_choix_termes()
+void poser_termes_choisis()
 {
-    ouvrir_choix_perso("Premier terme =", "Deuxième terme =", Feuille_addition);
+    auto poser = [](std::int32_t premier, std::int32_t second) {
+        valeur_terme1 = premier;
+        valeur_terme2 = second;
+        nouvelle_addition();
+    };
+    poser_paire_choisie(Feuille_addition->mnu_choix_termes, "Premier terme =", "Deuxième terme =", Feuille_addition,
+                        poser);
 }
 
 void passer_case_suivante(std::int16_t Index)

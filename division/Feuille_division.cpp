@@ -3,6 +3,7 @@
 #include "common/colonnes.h"
 #include "common/images.h"
 #include "common/jugement.h"
+#include "common/noms.h"
 #include "common/saisie.h"
 #include "common/score.h"
 #include "dialogs/Feuille_A_Propos.h"
@@ -157,11 +158,6 @@ int place(int p)
     return 3960 + 600 * p;
 }
 
-QString nom(const char* tableau, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(tableau)).arg(index);
-}
-
 QString ordinal(int p)
 {
     return p == 0 ? QStringLiteral("1er") : QStringLiteral("%1e").arg(p + 1);
@@ -218,32 +214,32 @@ FeuilleDivision::FeuilleDivision()
                 .icon = image_division, .key_preview = true}),
       Et_dividende(*this, ui::indices(0, 4),
                    [](std::int16_t c) {
-                       return case_chiffre(nom("Et_dividende", c), colonne(c), 1320,
+                       return case_chiffre(nom_d_element("Et_dividende", c), colonne(c), 1320,
                                            QStringLiteral("Dividende, chiffre des %1").arg(nom_de_colonne(c)));
                    }),
       Et_diviseur(*this, ui::indices(0, 4),
                   [](std::int16_t p) {
-                      return case_chiffre(nom("Et_diviseur", p), place(p), 1320,
+                      return case_chiffre(nom_d_element("Et_diviseur", p), place(p), 1320,
                                           QStringLiteral("Diviseur, %1 chiffre").arg(ordinal(p)));
                   }),
       Et_quotient(*this, ui::indices(0, 4),
                   [](std::int16_t p) {
-                      return chiffre_attendu(nom("Et_quotient", p), place(p), 2040,
+                      return chiffre_attendu(nom_d_element("Et_quotient", p), place(p), 2040,
                                              QStringLiteral("Quotient attendu, %1 chiffre").arg(ordinal(p)));
                   }),
       Et_reste(*this, indices_restes(),
                [](std::int16_t i) {
-                   return chiffre_attendu(nom("Et_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
+                   return chiffre_attendu(nom_d_element("Et_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
                                           QStringLiteral("Reste attendu, ") + ligne_et_rang(i));
                }),
       Txt_quotient(*this, ui::indices(0, 4),
                    [](std::int16_t p) {
-                       return case_chiffre(nom("Txt_quotient", p), place(p), 2040,
+                       return case_chiffre(nom_d_element("Txt_quotient", p), place(p), 2040,
                                            QStringLiteral("Quotient, %1 chiffre").arg(ordinal(p)));
                    }),
       Txt_reste(*this, indices_restes(),
                 [](std::int16_t i) {
-                    return case_chiffre(nom("Txt_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
+                    return case_chiffre(nom_d_element("Txt_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
                                         QStringLiteral("Reste, ") + ligne_et_rang(i));
                 }),
       Line1(*this, {3720, 1200, 3720, 4920}, true, "Line1"),

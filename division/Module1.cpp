@@ -7,7 +7,6 @@
 
 #include "common/annonces.h"
 #include "common/chiffres.h"
-#include "common/choix_perso.h"
 #include "common/jugement.h"
 #include "common/tirage.h"
 #include "dialogs/feuille_choix_perso.h"
@@ -177,26 +176,18 @@ void effacer_division(const ui::TextBox* premiere)
     F.Fr_aide_txt_chiffre.setText("");
 }
 
-void choisir_nombres()
-{
-    ouvrir_choix_perso("dividende =", "diviseur =", Feuille_division);
-}
-
 void prendre_nombres_choisis()
 {
-    auto& F = Feuille_division();
-    // The tick tells calculer_division not to draw.
-    F.mnu_choix_perso.setChecked(true);
-    choisir_nombres();
-    // A division by 0 has nothing to write: the one on screen stays as it is,
-    // the pupil's entries included.
-    if (choix_nombre2 != 0) {
-        dividende = ui::to_int32(choix_nombre1);
-        diviseur = choix_nombre2;
+    auto poser = [](std::int32_t premier, std::int32_t second) {
+        // A division by 0 has nothing to write: the one on screen stays as it
+        // is, the pupil's entries included.
+        if (second == 0) return;
+        dividende = premier;
+        diviseur = second;
         nouvelle_division();
-        F.cde_GO.setFocus();
-    }
-    F.mnu_choix_perso.setChecked(false);
+        Feuille_division->cde_GO.setFocus();
+    };
+    poser_paire_choisie(Feuille_division->mnu_choix_perso, "dividende =", "diviseur =", Feuille_division, poser);
 }
 
 void cocher_options()

@@ -5,7 +5,6 @@
 
 #include "common/annonces.h"
 #include "common/chiffres.h"
-#include "common/choix_perso.h"
 #include "common/jugement.h"
 #include "common/nb_chiffres.h"
 #include "common/options.h"
@@ -139,24 +138,18 @@ void nouvelle_multiplication()
     recommencer_multiplication();
 }
 
-void ouvrir_choix_facteurs()
-{
-    ouvrir_choix_perso("Premier facteur =", "Deuxième facteur =", Feuille_principale);
-}
-
 void choisir_facteurs()
 {
-    auto& f = Feuille_principale();
-    f.mnu_choisir_facteurs.setChecked(true);
-    ouvrir_choix_facteurs();
-    // Closing the dialog by its close box keeps the last pair sent, perhaps to
-    // another exercise: five digits on both sides may not fit the product.
-    if (choix_nombre1 * choix_nombre2 <= std::numeric_limits<std::int32_t>::max()) {
-        facteur1 = ui::to_int32(choix_nombre1);
-        facteur2 = choix_nombre2;
+    auto poser = [](std::int32_t premier, std::int32_t second) {
+        // The last pair sent, to another exercise perhaps, may have five
+        // digits on both sides: their product may not fit.
+        if (static_cast<double>(premier) * second > std::numeric_limits<std::int32_t>::max()) return;
+        facteur1 = premier;
+        facteur2 = second;
         nouvelle_multiplication();
-    }
-    f.mnu_choisir_facteurs.setChecked(false);
+    };
+    poser_paire_choisie(Feuille_principale->mnu_choisir_facteurs, "Premier facteur =", "Deuxième facteur =",
+                        Feuille_principale, poser);
 }
 
 void changer_option_facteur1(std::int16_t Index)
