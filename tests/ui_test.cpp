@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 
+#include "tests/focus.h"
 #include "tests/test_main.h"
 #include "ui/form.h"
 #include "ui/keys.h"
@@ -159,7 +160,8 @@ private slots:
         auto& f = Fenetre_essai();
         QCOMPARE(f.boite.BackColor(), ui::system_window_background);
         f.boite.setBackColor(0x0080FFFF);
-        QVERIFY(f.boite.BackColor() == 0x0080FFFF && painted_color(f.boite) == ui::light_yellow);
+        QCOMPARE(f.boite.BackColor(), 0x0080FFFF);
+        QCOMPARE(painted_color(f.boite), ui::light_yellow);
         f.boite.setBackColor(ui::system_window_background);
         QCOMPARE(painted_color(f.boite), systeme(QPalette::Base));
         // Nothing of the yellow bold frame reaches its label or its box, even back from a colour of its own.
@@ -190,7 +192,8 @@ private slots:
     void a_missing_array_index_is_a_run_time_error_that_abandons_only_its_event()
     {
         auto& f = Fenetre_essai();
-        QVERIFY(f.cases.contains(12) && !f.cases.contains(5));
+        QVERIFY(f.cases.contains(12));
+        QVERIFY(!f.cases.contains(5));
         for (std::int16_t absent : {5, 13, -1}) QVERIFY_THROWS_EXCEPTION(ui::RunTimeError, f.cases(absent));
 
         const int before = ui::runtime_error_count();
@@ -236,8 +239,9 @@ private slots:
         key_press(boite, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
         key_release(boite, Qt::Key_M);
         const auto down = events.indexOf("form keydown 77 6");
-        QVERIFY(events.contains("form keyup 77 7") && events.indexOf("form keydown 17 2") < down);
-        QVERIFY(down >= 0 && down < events.indexOf("form keyup 77 0"));
+        QVERIFY2(events.contains("form keyup 77 7") && events.indexOf("form keydown 17 2") < down,
+                 qPrintable(events.join(", ")));
+        QVERIFY2(down >= 0 && down < events.indexOf("form keyup 77 0"), qPrintable(events.join(", ")));
         QCOMPARE(boite.Text(), QString("734"));
 
         // Wayland tells the keypad only by the keysym (KP_7), Num Lock on.
@@ -306,7 +310,7 @@ private slots:
         key_click(boite, Qt::Key_X, Qt::ControlModifier);
         click(boite, Qt::MiddleButton);
         QCOMPARE(boite.Text(), QString("12"));
-        QVERIFY(events.contains("keypress 8") && events.contains("keypress 13"));
+        QVERIFY2(events.contains("keypress 8") && events.contains("keypress 13"), qPrintable(events.join(", ")));
     }
 
     // Lost then got, at once and once, by program, mouse or Tab; a hidden
@@ -329,7 +333,8 @@ private slots:
         f.dans_cadre.setFocus();
         QCOMPARE(events.filter(QRegularExpression("got|lost")),
                  (QStringList{"boite lost", "case 10 got", "case 10 lost", "case 1 got", "case 1 lost", "case 2 got"}));
-        QVERIFY(f.focused() == &f.cases(2) && has_keyboard_focus(f.cases(2)));
+        QCOMPARE(f.focused(), &f.cases(2));
+        VERIFY_FOCUS(f.cases(2));
     }
 
     // Menus and other windows take the keyboard without focus events.
@@ -360,7 +365,8 @@ private slots:
         Fenetre_essai.unload();
         QVERIFY(!Fenetre_essai.loaded());
         QCOMPARE(Fenetre_essai->etiquette.Caption(), QString("7"));
-        QVERIFY(Fenetre_essai->cases(0).Visible() && !Fenetre_essai->choix.Checked());
+        QVERIFY(Fenetre_essai->cases(0).Visible());
+        QVERIFY(!Fenetre_essai->choix.Checked());
         QCOMPARE(loads, loads_before + 1);
     }
 
@@ -370,7 +376,8 @@ private slots:
     {
         when_modal([] { Fenetre_modale.hide(); });
         Fenetre_modale.showModal(Fenetre_essai);
-        QVERIFY(Fenetre_modale.loaded() && !Fenetre_modale.shown());
+        QVERIFY(Fenetre_modale.loaded());
+        QVERIFY(!Fenetre_modale.shown());
         when_modal([] { Fenetre_modale.unload(); });
         Fenetre_modale.showModal(Fenetre_essai);
         QVERIFY(!Fenetre_modale.loaded());
@@ -445,7 +452,8 @@ private slots:
         f.cachee.setFocus();
         press_as_a_reader(f.dessous);
         QCoreApplication::processEvents();
-        QVERIFY(events.empty() && f.focused() == &f.dedans);
+        QCOMPARE(events, QStringList());
+        QCOMPARE(f.focused(), &f.dedans);
 
         f.panneau.setVisible(false);
         f.cachee.setFocus();
@@ -453,7 +461,7 @@ private slots:
         QTRY_COMPARE(events, (QStringList{"cachee got", "dessous click"}));
         // Covered again, the control that has the focus keeps it.
         f.panneau.setVisible(true);
-        QVERIFY(has_keyboard_focus(f.cachee));
+        VERIFY_FOCUS(f.cachee);
         tab_from(f.cachee);
         QCOMPARE(f.focused(), &f.a_moitie);
         Fenetre_panneau.unload();
@@ -476,7 +484,7 @@ private slots:
         ui::randomize();
         for (int i = 0; i < 1000; ++i) {
             const double r = ui::rnd();
-            QVERIFY(r >= 0 && r < 1);
+            QVERIFY2(r >= 0 && r < 1, qPrintable(QString::number(r, 'g', 17)));
         }
     }
 };
