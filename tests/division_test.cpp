@@ -218,6 +218,51 @@ private slots:
         QVERIFY(!Feuille_score.loaded());
     }
 
+    void chaque_longueur_pose_sa_division_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("dividende");  // as legendes() reads it, the units first
+        QTest::addColumn<QString>("diviseur");
+        QTest::newRow("dividende à 2 chiffres") << "mnu_dvdende_2" << "01___" << "1____";
+        QTest::newRow("dividende à 3 chiffres") << "mnu_dvdende_3" << "001__" << "1____";
+        QTest::newRow("dividende à 4 chiffres") << "mnu_dvdende_4" << "0001_" << "1____";
+        QTest::newRow("dividende à 5 chiffres") << "mnu_dvdende_5" << "00001" << "1____";
+        QTest::newRow("diviseur à 1 chiffre") << "mnu_dvseur_1" << "0001_" << "1____";
+        QTest::newRow("diviseur à 2 chiffres") << "mnu_dvseur_2" << "0001_" << "10___";
+        QTest::newRow("diviseur à 3 chiffres") << "mnu_dvseur_3" << "0001_" << "100__";
+        QTest::newRow("diviseur à 4 chiffres") << "mnu_dvseur_4" << "0001_" << "1000_";
+        QTest::newRow("diviseur à 5 chiffres") << "mnu_dvseur_5" << "0001_" << "10000";
+    }
+
+    // Over 5500 ÷ 5, each length option poses the smallest numbers of its
+    // lengths (the lowest draws), leaving no digit of the longer dividend,
+    // and is the one ticked of its kind as the menu opens.
+    void chaque_longueur_pose_sa_division()
+    {
+        QFETCH(QString, entree);
+        QFETCH(QString, dividende);
+        QFETCH(QString, diviseur);
+        ouvrir();
+        QCOMPARE(legendes(F().Et_dividende) + " " + legendes(F().Et_diviseur), QString("0055_ 5____"));
+        tirer_dans({0.0, 0.0});
+        ui::MenuEntry* option = nullptr;
+        for (ui::MenuEntry* e : F().menu_entries())
+            if (e->name() == entree) option = e;
+        QVERIFY(option);
+        choose(*option);
+        QCOMPARE(legendes(F().Et_dividende) + " " + legendes(F().Et_diviseur), dividende + " " + diviseur);
+        open_and_close(F().mnu_options);
+        QStringList coches;
+        for (ui::MenuEntry* e : F().menu_entries())
+            if (e->Checked() && (e->name().startsWith("mnu_dvdende_") || e->name().startsWith("mnu_dvseur_")))
+                coches << e->name();
+        const QString autre = entree.startsWith("mnu_dvdende_") ? "mnu_dvseur_1" : "mnu_dvdende_4";
+        coches.sort();
+        QStringList attendues{entree, autre};
+        attendues.sort();
+        QCOMPARE(coches, attendues);
+    }
+
     void panneau_d_aide()
     {
         ouvrir();
