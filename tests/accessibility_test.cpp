@@ -154,6 +154,7 @@ private slots:
         QCOMPARE(cellule->columnHeaderCells().value(0)->text(QAccessible::Name), QString("Colonne 8, 8"));
         QCOMPARE(cellule->rowHeaderCells().value(0)->text(QAccessible::Name), QString("Ligne 7, 7"));
         QCOMPARE(cellule->table()->object(), table->object());
+        QCOMPARE(grille->cellAt(0, 0)->role(), QAccessible::ColumnHeader);  // the corner, "X", is a cell too
         QCOMPARE(grille->cellAt(0, 3)->role(), QAccessible::ColumnHeader);
         QCOMPARE(grille->cellAt(4, 0)->role(), QAccessible::RowHeader);
         QVERIFY(!grille->cellAt(10, 0));
