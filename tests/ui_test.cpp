@@ -298,6 +298,22 @@ private slots:
         QCOMPARE(events.filter("form keyup"), QStringList{"form keyup 77"});
     }
 
+    // A key held until it repeats sends no KeyDown: what it types still
+    // comes after the focus that Tab moved before it.
+    void a_repeated_key_comes_after_the_focus_it_follows()
+    {
+        auto& f = Fenetre_essai();
+        f.cases(0).setFocus();
+        events.clear();
+        QTest::keyPress(widget(f.cases(0)), Qt::Key_Backtab, Qt::ShiftModifier);
+        QKeyEvent repetition(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5", true);
+        QApplication::sendEvent(widget(f.boite), &repetition);
+        QCOMPARE(events.filter(QRegularExpression("got|lost|keypress")).join(", "),
+                 QString("case 0 lost, boite got, keypress 53"));
+        QTest::keyRelease(widget(f.boite), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(f.boite.Text(), QString("5"));
+    }
+
     void only_what_keypress_lets_through_enters_a_box()
     {
         auto& boite = Fenetre_essai->boite;
