@@ -314,6 +314,23 @@ private slots:
         QCOMPARE(f.boite.Text(), QString("5"));
     }
 
+    // A held key repeats: each repeat types, and only the real release is a KeyUp.
+    void a_held_key_types_again_and_goes_up_once()
+    {
+        auto& boite = Fenetre_essai->boite;
+        boite.setFocus();
+        events.clear();
+        std::optional<QKeyEvent> event;
+        for (auto [kind, repeat] : {std::pair{QEvent::KeyPress, false}, {QEvent::KeyRelease, true},
+                                    {QEvent::KeyPress, true}, {QEvent::KeyRelease, false}}) {
+            event.emplace(kind, Qt::Key_5, Qt::NoModifier, "5", repeat);
+            deliver(boite, *event);
+        }
+        QCOMPARE(events.join(", "),
+                 QString("form keydown 53 0, keypress 53, keypress 53, form keyup 53 0, keyup 53 0"));
+        QCOMPARE(boite.Text(), QString("55"));
+    }
+
     void only_what_keypress_lets_through_enters_a_box()
     {
         auto& boite = Fenetre_essai->boite;
