@@ -1,4 +1,5 @@
 // The toolkit layer, driven through real widgets on a window made for the test.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -468,6 +469,21 @@ private slots:
         Fenetre_modale.showModal(Fenetre_essai);
         QCoreApplication::processEvents();
         QCOMPARE(events, (QStringList{"click"}));
+    }
+
+    // Announced while the focus stays put, the words go to the control that
+    // has it, until the focus leaves it.
+    void an_announcement_goes_with_the_focus()
+    {
+        auto& f = Fenetre_essai();
+        const auto description = [](const ui::Control& control) {
+            return QAccessible::queryAccessibleInterface(widget(control))->text(QAccessible::Description);
+        };
+        f.boite.setFocus();
+        f.announce("4 plus 3");
+        QTRY_COMPARE(description(f.boite), QString("4 plus 3"));
+        click(f.cases(0));
+        QCOMPARE(description(f.boite), QString());
     }
 
     // What a shown panel covers takes no focus, from Tab, the program or a
