@@ -120,17 +120,17 @@ private slots:
         QTest::addColumn<QString>("termes");  // "a+b" chosen by the pupil, empty when drawn
         QTest::addColumn<QString>("vu");
         // Lengths 3 and 5 drawn, then 550 and 32 500.
-        const QList<double> longueurs_tirees{0.3, 0.9, 0.5, 0.25};
-        QTest::newRow("addition tirée") << false << 1 << 1 << longueurs_tirees << 4 << "" << "32500 550 33050 col 5";
-        QTest::newRow("soustraction tirée") << true << 1 << 1 << longueurs_tirees << 4 << "" << "32500 550 31950 col 5";
+        const QList<double> tirees{0.3, 0.9, 0.5, 0.25}, moitie{0.5};
+        QTest::newRow("addition tirée") << false << 1 << 1 << tirees << 4 << "" << "32500 550 33050 col 5";
+        QTest::newRow("soustraction tirée") << true << 1 << 1 << tirees << 4 << "" << "32500 550 31950 col 5";
         QTest::newRow("six chiffres au plus haut")
             << false << 6 << 6 << QList<double>{0.9999999} << 2 << "" << "999999 999999 1999998 col 6";
-        QTest::newRow("le plus grand en haut") << false << 2 << 6 << QList<double>{0.5} << 2 << "" << "550000 55 550055 col 6";
-        QTest::newRow("7+5") << false << 6 << 1 << QList<double>{0.5} << 0 << "7+5" << "7 5 12 col 1";
-        QTest::newRow("3-45 posé 45-3") << true << 6 << 1 << QList<double>{0.5} << 0 << "3+45" << "45 3 42 col 2";
-        QTest::newRow("10000-9999") << true << 6 << 1 << QList<double>{0.5} << 0 << "10000+9999" << "10000 9999 1 col 5";
-        QTest::newRow("45-45") << true << 6 << 1 << QList<double>{0.5} << 0 << "45+45" << "45 45 0 col 2";
-        QTest::newRow("termes vides") << false << 6 << 1 << QList<double>{0.5} << 0 << "+" << "0 0 0 col 1";
+        QTest::newRow("le plus grand en haut") << false << 2 << 6 << moitie << 2 << "" << "550000 55 550055 col 6";
+        QTest::newRow("7+5") << false << 6 << 1 << moitie << 0 << "7+5" << "7 5 12 col 1";
+        QTest::newRow("3-45 posé 45-3") << true << 6 << 1 << moitie << 0 << "3+45" << "45 3 42 col 2";
+        QTest::newRow("10000-9999") << true << 6 << 1 << moitie << 0 << "10000+9999" << "10000 9999 1 col 5";
+        QTest::newRow("45-45") << true << 6 << 1 << moitie << 0 << "45+45" << "45 45 0 col 2";
+        QTest::newRow("termes vides") << false << 6 << 1 << moitie << 0 << "+" << "0 0 0 col 1";
     }
 
     // Drawn by the length options or chosen by the pupil: the larger number

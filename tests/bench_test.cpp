@@ -97,7 +97,8 @@ private slots:
         QCOMPARE(*figure.spread, std::make_pair(1.0, 1.2));
         QVERIFY(!figure.met());
         const QStringList rows = lines_of(table({figure}));
-        QVERIFY2(rows[0].contains("Spread") && rows[1].contains(QStringLiteral("1.00–1.20")), qPrintable(rows.join('\n')));
+        QVERIFY2(rows[0].contains("Spread") && rows[1].contains(QStringLiteral("1.00–1.20")),
+                 qPrintable(rows.join('\n')));
         // A bare run that measured nothing has no ratio to spread.
         QCOMPARE(*compared("Start", "ms", {10, 11}, {0, 10}).spread, std::make_pair(1.1, 1.1));
     }
@@ -106,11 +107,13 @@ private slots:
     {
         const QStringList rows = lines_of(table({{"Start", "ms", 20, 10, 1.3}, {"Open", "ms", 0.8, 0.6, 1.5}}));
         QCOMPARE(rows.size(), 3);
-        QVERIFY2(rows[0].startsWith("Figure") && rows[0].contains("Ratio") && rows[0].contains("Goal"), qPrintable(rows[0]));
+        QVERIFY2(rows[0].startsWith("Figure") && rows[0].contains("Ratio") && rows[0].contains("Goal"),
+                 qPrintable(rows[0]));
         QVERIFY2(rows[1].contains("20.0 ms") && rows[1].contains("10.0 ms") && rows[1].contains("2.00") &&
                      rows[1].contains(QStringLiteral("≤ 1.30 ×")) && rows[1].endsWith("MISS"),
                  qPrintable(rows[1]));
-        QVERIFY2(rows[2].contains("0.800 ms") && rows[2].contains("1.33") && rows[2].endsWith("PASS"), qPrintable(rows[2]));
+        QVERIFY2(rows[2].contains("0.800 ms") && rows[2].contains("1.33") && rows[2].endsWith("PASS"),
+                 qPrintable(rows[2]));
         QCOMPARE(rows[1].indexOf("ms"), rows[2].indexOf("ms"));  // columns line up
 
         const QStringList logic = lines_of(table({{"Set-up", "µs", 41.84}, {"Check", "µs", 1234.5}}));
@@ -139,7 +142,7 @@ private slots:
         const Clock::time_point painted = show_and_wait_painted(window, [&window] { window.show(); }).wall;
         QVERIFY(window.paints > 0);
         QVERIFY(child->paints > 0);
-        QVERIFY2(painted >= child->last && painted >= window.last, "the first paint was reported before the last");
+        QVERIFY2(painted >= child->last && painted >= window.last, "the paint reported is not the last one");
         window.repaint();
         QCoreApplication::processEvents();
         QCOMPARE(reports, 1);

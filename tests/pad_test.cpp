@@ -143,7 +143,8 @@ private slots:
             QVERIFY2(pave.left() >= avant.width() && pave.right() < client(e.fenetre)->width(),
                      qPrintable(QString("pavé %1..%2, fenêtre %3 puis %4").arg(pave.left()).arg(pave.right())
                                     .arg(avant.width()).arg(client(e.fenetre)->width())));
-            QVERIFY2(widget(e.pave().key(0))->width() >= 34, qPrintable(QString::number(widget(e.pave().key(0))->width())));
+            const int largeur = widget(e.pave().key(0))->width();
+            QVERIFY2(largeur >= 34, qPrintable(QString::number(largeur)));
             QCOMPARE(widget(e.pave().key(0))->focusPolicy(), Qt::NoFocus);
             QCOMPARE(accessible_name(e.pave().key(7)), QString("7"));
             QCOMPARE(accessible_name(e.pave().key(0)), QString("0"));
@@ -153,7 +154,7 @@ private slots:
                 return surface->indexOfChild(QAccessible::queryAccessibleInterface(widget(c)));
             };
             QVERIFY2(rang(e.pave()) > rang(e.premiere_case()) && rang(e.premiere_case()) >= 0,
-                     qPrintable(QString("pavé %1, première case %2").arg(rang(e.pave())).arg(rang(e.premiere_case()))));
+                     qPrintable(QString("pavé %1, case %2").arg(rang(e.pave())).arg(rang(e.premiere_case()))));
 
             choose(e.entree_pave());
             QVERIFY(!e.pave().shown());
