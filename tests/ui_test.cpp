@@ -345,6 +345,12 @@ private slots:
         click(boite, Qt::MiddleButton);
         QCOMPARE(boite.Text(), QString("12"));
         QVERIFY2(events.contains("keypress 8") && events.contains("keypress 13"), qPrintable(events.join(", ")));
+        // A character past what KeyPress's 16 bits hold types nothing, and raises no KeyPress.
+        events.clear();
+        QKeyEvent hangul(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("가"));
+        deliver(boite, hangul);
+        QCOMPARE(events.filter("keypress").join(", "), QString());
+        QCOMPARE(boite.Text(), QString("12"));
     }
 
     // Lost then got, at once and once, by program, mouse or Tab; a hidden
