@@ -1,0 +1,196 @@
+// Headless Chromium on the site: a page of a fixed size, what went wrong in
+// it, the program's frames, its input and its pixels.
+import {writeFileSync} from 'node:fs';
+
+import {PNG} from 'pngjs';
+import puppeteer from 'puppeteer-core';
+
+export const viewport = {width: 1024, height: 768};
+
+export function launchBrowser() {
+    return puppeteer.launch({
+        executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+        headless: true,
+        // Root needs no sandbox; without a GPU, WebGL is drawn in software.
+        args: ['--no-sandbox', '--enable-unsafe-swiftshader', `--window-size=${viewport.width},${viewport.height}`],
+    });
+}
+
+export const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+
+// Counts the program's WebGL draws (Qt draws each window's texture once a
+// frame) and keeps their times, from the page's time origin on.
+function countDraws() {
+    window.tibalouDraws = {count: 0, times: []};
+    for (const context of [WebGLRenderingContext, WebGL2RenderingContext]) {
+        for (const name of ['drawArrays', 'drawElements']) {
+            const draw = context.prototype[name];
+            context.prototype[name] = function (...args) {
+                const result = draw.apply(this, args);
+                window.tibalouDraws.count++;
+                window.tibalouDraws.times.push(performance.now());
+                if (window.tibalouDraws.times.length > 1000) window.tibalouDraws.times.splice(0, 500);
+                return result;
+            };
+        }
+    }
+}
+
+// What a page must never show: console errors, uncaught exceptions, failed
+// requests, and the event dispatcher's complaint of a modal loop gone wrong.
+const fatal = /already suspended|RuntimeError|Aborted|exception/i;
+// Software WebGL warns of its slow read-backs when a screenshot is taken.
+const harmless = /GL Driver Message|GPU stall due to ReadPixels/;
+
+export class Session {
+    // A page of its own, in a profile of its own: nothing cached, no worker.
+    static async open(browser, url) {
+        const context = await browser.createBrowserContext();
+        const page = await context.newPage();
+        await page.setViewport(viewport);
+        await page.evaluateOnNewDocument(countDraws);
+        const session = new Session(context, page, url);
+        await session.load();
+        return session;
+    }
+
+    constructor(context, page, url) {
+        this.context = context;
+        this.page = page;
+        this.url = url;
+        this.problems = [];
+        this.expectedFailures = 0;
+        page.on('console', message => {
+            const text = message.text();
+            if (harmless.test(text)) return;
+            if (message.type() === 'error' || fatal.test(text)) this.problems.push(`console ${message.type()}: ${text}`);
+        });
+        page.on('pageerror', error => this.problems.push(`page error: ${error.message}`));
+        page.on('requestfailed', request => {
+            if (this.expectedFailures === 0) this.problems.push(`request failed: ${request.url()}`);
+        });
+        page.on('response', response => {
+            if (response.status() >= 400) this.problems.push(`HTTP ${response.status()}: ${response.url()}`);
+        });
+        page.on('error', error => this.problems.push(`page crashed: ${error.message}`));
+    }
+
+    // Opens the site (again) and waits for the program's first frame.
+    async load({reload = false} = {}) {
+        if (reload) await this.page.reload();
+        else await this.page.goto(this.url);
+        await this.page.waitForFunction(() => window.tibalouDraws.count > 0, {timeout: 60000});
+        await this.settle();
+    }
+
+    async close() {
+        await this.context.close();
+    }
+
+    draws() {
+        return this.page.evaluate(() => window.tibalouDraws.count);
+    }
+
+    // Waits until the program has answered the last input: a frame drawn
+    // since, or none coming, then a short quiet. A text box's blinking
+    // cursor draws twice a second, so the quiet is shorter than that.
+    async settle({quiet = 150, longest = 5000} = {}) {
+        await this.page.evaluate(async (quiet, longest) => {
+            const before = window.tibalouDraws.count;
+            const started = performance.now();
+            const lastDraw = () => window.tibalouDraws.times.at(-1) ?? 0;
+            await new Promise(resolve => setTimeout(resolve, 50));
+            while (performance.now() - started < longest) {
+                const now = performance.now();
+                const drawn = window.tibalouDraws.count > before;
+                if ((drawn || now - started > 400) && now - Math.max(lastDraw(), started) > quiet) return;
+                await new Promise(resolve => setTimeout(resolve, 20));
+            }
+        }, quiet, longest);
+    }
+
+    async click(x, y) {
+        await this.page.mouse.click(x, y);
+        await this.settle();
+    }
+
+    // Keypad digits, as a keypad sends them: the program moves on after each.
+    async keypad(digits) {
+        const cdp = await this.page.createCDPSession();
+        for (const digit of String(digits)) {
+            const key = {key: digit, code: `Numpad${digit}`, windowsVirtualKeyCode: 96 + Number(digit),
+                location: 3, isKeypad: true};
+            await cdp.send('Input.dispatchKeyEvent', {type: 'keyDown', text: digit, ...key});
+            await cdp.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
+            await this.settle();
+        }
+        await cdp.detach();
+    }
+
+    // Digits of the main row, or any text.
+    async type(text) {
+        await this.page.keyboard.type(String(text), {delay: 30});
+        await this.settle();
+    }
+
+    async press(key) {
+        await this.page.keyboard.press(key);
+        await this.settle();
+    }
+
+    async screenshot() {
+        return new Picture(PNG.sync.read(Buffer.from(await this.page.screenshot({type: 'png'}))));
+    }
+
+    // Takes screenshots until `check` finds what it looks for in one.
+    async until(check, what, timeout = 10000) {
+        const started = Date.now();
+        for (;;) {
+            const picture = await this.screenshot();
+            if (check(picture)) return picture;
+            if (Date.now() - started > timeout) {
+                const file = `${process.env.TMPDIR ?? '/tmp'}/tibalou-web-${Date.now()}.png`;
+                picture.save(file);
+                throw new Error(`${what}: not seen within ${timeout} ms (last screenshot: ${file})`);
+            }
+            await sleep(200);
+        }
+    }
+}
+
+export class Picture {
+    constructor(png) {
+        this.png = png;
+    }
+
+    pixel(x, y) {
+        const i = (Math.round(y) * this.png.width + Math.round(x)) * 4;
+        return [this.png.data[i], this.png.data[i + 1], this.png.data[i + 2]];
+    }
+
+    // The share of a rectangle's pixels of exactly this colour.
+    share(rect, [r, g, b]) {
+        let same = 0, all = 0;
+        for (let y = Math.round(rect.top); y < rect.top + rect.height; y++) {
+            for (let x = Math.round(rect.left); x < rect.left + rect.width; x++) {
+                const [pr, pg, pb] = this.pixel(x, y);
+                if (pr === r && pg === g && pb === b) same++;
+                all++;
+            }
+        }
+        return same / all;
+    }
+
+    // Pixels darker than any background: text and lines.
+    dark(rect) {
+        let count = 0;
+        for (let y = Math.round(rect.top); y < rect.top + rect.height; y++)
+            for (let x = Math.round(rect.left); x < rect.left + rect.width; x++)
+                if (Math.max(...this.pixel(x, y)) < 80) count++;
+        return count;
+    }
+
+    save(file) {
+        writeFileSync(file, PNG.sync.write(this.png));
+    }
+}
