@@ -5,7 +5,9 @@ import {after, before} from 'node:test';
 
 import {launchBrowser} from './lib/browser.mjs';
 import {serveSite} from './lib/server.mjs';
+import {exerciseTests} from './exercises.mjs';
 import {siteTests} from './site.mjs';
+import {soakTests} from './soak.mjs';
 
 const context = {siteFolder: path.resolve(process.argv[2] ?? 'build-web')};
 
@@ -20,3 +22,5 @@ after(async () => {
 });
 
 siteTests(context);
+exerciseTests(context);
+soakTests(context);

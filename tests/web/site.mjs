@@ -39,7 +39,7 @@ export function siteTests(context) {
             // The worker has cached every file once it is active.
             await page.evaluate(() => navigator.serviceWorker.ready);
             await page.setOfflineMode(true);
-            session.expectedFailures++;
+            session.offline = true;
             await session.load({reload: true});
             await mainMenu.waitFor(session);
             assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null),

@@ -59,7 +59,7 @@ export class Session {
         this.page = page;
         this.url = url;
         this.problems = [];
-        this.expectedFailures = 0;
+        this.offline = false;
         page.on('console', message => {
             const text = message.text();
             if (harmless.test(text)) return;
@@ -67,7 +67,9 @@ export class Session {
         });
         page.on('pageerror', error => this.problems.push(`page error: ${error.message}`));
         page.on('requestfailed', request => {
-            if (this.expectedFailures === 0) this.problems.push(`request failed: ${request.url()}`);
+            // Offline on purpose, or cut short by a reload.
+            if (this.offline || request.failure()?.errorText === 'net::ERR_ABORTED') return;
+            this.problems.push(`request failed: ${request.url()} (${request.failure()?.errorText})`);
         });
         page.on('response', response => {
             if (response.status() >= 400) this.problems.push(`HTTP ${response.status()}: ${response.url()}`);
@@ -114,17 +116,17 @@ export class Session {
         await this.settle();
     }
 
-    // Keypad digits, as a keypad sends them: the program moves on after each.
-    async keypad(digits) {
-        const cdp = await this.page.createCDPSession();
+    // Keypad digits, as a keypad sends them (Qt sees its keypad modifier
+    // only so): the program moves on after each.
+    async keypad(digits, {settle = true} = {}) {
+        this.cdp ??= await this.page.createCDPSession();
         for (const digit of String(digits)) {
             const key = {key: digit, code: `Numpad${digit}`, windowsVirtualKeyCode: 96 + Number(digit),
                 location: 3, isKeypad: true};
-            await cdp.send('Input.dispatchKeyEvent', {type: 'keyDown', text: digit, ...key});
-            await cdp.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
-            await this.settle();
+            await this.cdp.send('Input.dispatchKeyEvent', {type: 'keyDown', text: digit, ...key});
+            await this.cdp.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
+            if (settle) await this.settle();
         }
-        await cdp.detach();
     }
 
     // Digits of the main row, or any text.
@@ -187,6 +189,22 @@ export class Picture {
         for (let y = Math.round(rect.top); y < rect.top + rect.height; y++)
             for (let x = Math.round(rect.left); x < rect.left + rect.width; x++)
                 if (Math.max(...this.pixel(x, y)) < 80) count++;
+        return count;
+    }
+
+    // Characters in a line of text, as runs of columns holding dark pixels;
+    // a text cursor, a pixel or two wide, is none.
+    glyphs(rect) {
+        let count = 0, run = 0;
+        for (let x = Math.round(rect.left); x <= rect.left + rect.width; x++) {
+            const column = {left: x, top: rect.top, width: 1, height: rect.height};
+            if (x < rect.left + rect.width && this.dark(column) > 0) {
+                run++;
+            } else {
+                if (run > 2) count++;
+                run = 0;
+            }
+        }
         return count;
     }
 
