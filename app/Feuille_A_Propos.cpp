@@ -17,7 +17,7 @@ const ui::Font texte{"", 9.75, false};
 
 FeuilleAPropos::FeuilleAPropos()
     : ui::Form({.name = "Feuille_A_Propos", .caption = "A propos...", .width = 3465, .height = 1680,
-                .icon = image_tibalou}),
+                .icon = image_tibalou, .dialog = true}),
       Label1(*this, {.name = "Label1", .caption = "Écrit en C++ avec Qt 6.", .left = 120,
                      .top = 720, .width = 3135, .height = 375, .align = ui::Align::center, .font = texte,
                      .accessible_name = "Comment ce logiciel a été fait"}),

@@ -15,7 +15,8 @@ const ui::Font nombre_geant{"Times New Roman", 48, false};
 }  // namespace
 
 FeuilleScore::FeuilleScore()
-    : ui::Form({.name = "Feuille_score", .caption = "Score", .width = 4575, .height = 3600, .icon = image_tibalou}),
+    : ui::Form({.name = "Feuille_score", .caption = "Score", .width = 4575, .height = 3600, .icon = image_tibalou,
+                .dialog = true}),
       Label1(*this, {.name = "Label1",
                      .caption = "Ton score global de réussite au premier essai est de :",
                      .left = 720, .top = 480, .width = 3135, .height = 735,

@@ -57,7 +57,7 @@ const ui::Font legende{"MS Sans Serif", 12, false};
 
 FeuilleChoixPerso::FeuilleChoixPerso()
     : ui::Form({.name = "feuille_choix_perso", .caption = "Choix personnel", .width = 6360, .height = 2595,
-                .icon = image_tibalou}),
+                .icon = image_tibalou, .dialog = true}),
       nombre1(*this, {.name = "nombre1", .caption = "texte à compléter", .left = 240, .top = 480, .width = 2895,
                       .height = 375, .align = ui::Align::right, .font = legende}),
       txt_nb1(*this, {.name = "txt_nb1", .left = 3480, .top = 480, .width = 1695, .height = 375}),

@@ -8,6 +8,7 @@
 #ifndef __EMSCRIPTEN__
 #include "ui/head_start.h"
 #endif
+#include "ui/page.h"
 #include "ui/pictures.h"
 #include "ui/style.h"
 #include "ui/widgets.h"
@@ -40,6 +41,8 @@ Application::Application(int& argc, char** argv)
     QAccessible::installFactory(accessible_control);
 #ifndef __EMSCRIPTEN__
     impl_->head_start.application_made();
+#else
+    add_design_faces();
 #endif
     // The accessibility bridge, made at its first use, asks the session bus
     // and waits for the answers: made now, it waits while the fonts are listed.

@@ -48,6 +48,7 @@ struct FormDesign {
     int height = 0;
     const char* icon = nullptr;  // resource of its icon, as picture() takes it
     bool key_preview = false;  // onKeyDown and onKeyUp see each key before the focused control
+    bool dialog = false;       // a small window over the others: a question, a message, a result
 };
 
 }  // namespace ui

@@ -9,7 +9,9 @@
 #include <utility>
 
 #include "ui/errors.h"
+#include "ui/page.h"
 #include "ui/pictures.h"
+#include "ui/placement.h"
 #include "ui/screen.h"
 #include "ui/widgets.h"
 
@@ -25,13 +27,18 @@ std::vector<FormSlotBase*>& all_slots()
 
 bool ended = false;
 bool main_loop_running = false;
-QPointer<QWidget> first_window;  // the main window, shown first
+QPointer<WindowWidget> first_window;  // the main window, shown first
 
 // Leaves the main loop. Outside it (in tests) there is none to leave, and
 // asking Qt to quit then would make every later event loop return at once.
 void quit_main_loop()
 {
-    if (main_loop_running) QCoreApplication::exit(0);
+    if (!main_loop_running) return;
+#ifdef __EMSCRIPTEN__
+    // A page's main loop never returns to main(): the page hears of the end instead.
+    tell_page_program_ended();
+#endif
+    QCoreApplication::exit(0);
 }
 
 // Keeps an unloaded window alive until control is back in the event loop,
@@ -54,7 +61,7 @@ QRect screen_area(QWidget& window)
 // it has been shown, else the first window's, else a usual title bar.
 QMargins frame_of(QWidget& window)
 {
-    for (QWidget* shown : {&window, first_window.data()}) {
+    for (QWidget* shown : {&window, static_cast<QWidget*>(first_window.data())}) {
         if (!shown || !shown->isVisible() || !shown->windowHandle()) continue;
         const QMargins frame = shown->windowHandle()->frameMargins();
         if (!frame.isNull()) return frame;
@@ -63,10 +70,12 @@ QMargins frame_of(QWidget& window)
 }
 
 // The window at its design size where the screen's work area has room for
-// it, else shrunk to fit, title bar and frame included.
-void fit_on_screen(WindowWidget& window, const QRect& area)
+// it, else shrunk to fit, title bar and frame included. A dialog in a page,
+// where the main windows fill the canvas, is enlarged as much as `over`.
+void fit_on_screen(WindowWidget& window, const QRect& area, WindowWidget* over)
 {
-    window.fit_within(area.size().shrunkBy(frame_of(window)));
+    const double scale = window.windowType() == Qt::Dialog && over ? over->placement().scale() : 1;
+    window.fit_within(area.size().shrunkBy(frame_of(window)), scale);
     window.adjustSize();
 }
 
@@ -125,7 +134,7 @@ void place_beside(QWidget& window, const QRect& other, const QRect& area)
 Form::Form(const FormDesign& design)
     : name_(design.name),
       key_preview_(design.key_preview),
-      window_(new WindowWidget(QSize(design.width, design.height)))
+      window_(new WindowWidget(QSize(design.width, design.height), design.dialog))
 {
     window_->setWindowTitle(design.caption);
     window_->setAccessibleName(design.caption);
@@ -377,14 +386,15 @@ void FormSlotBase::show()
         if (!form.focused()) form.focus_first_control();
         // Beside the program's first window, or in the middle of the screen.
         if (!first_window) first_window = window;
-        QWidget* beside = first_window;
+        WindowWidget* beside = first_window;
         const bool aside = beside != window && beside->isVisible();
         const QRect area = screen_area(aside ? *beside : *window);
-        fit_on_screen(*window, area);
-        if (aside)
+        fit_on_screen(*window, area, aside ? beside : nullptr);
+        // A page has no room beside its first window: over it, then.
+        if (aside && !in_page)
             place_beside(*window, beside->frameGeometry(), area);
         else
-            centre(*window, area, area);
+            centre(*window, aside ? beside->frameGeometry() : area, area);
     }
     window->show();
     window->raise();
@@ -395,11 +405,11 @@ void FormSlotBase::showModal(FormSlotBase& owner)
 {
     Form& form = touch();
     WindowWidget* window = form.window_;
-    QWidget* owner_window = owner.form().window_;
+    WindowWidget* owner_window = owner.form().window_;
     window->hide();
     window->setWindowModality(Qt::ApplicationModal);
     const QRect area = screen_area(*owner_window);
-    fit_on_screen(*window, area);
+    fit_on_screen(*window, area, owner_window);
     window->winId();
     if (owner_window->windowHandle()) window->windowHandle()->setTransientParent(owner_window->windowHandle());
     centre(*window, owner_window->frameGeometry(), area);
@@ -412,8 +422,22 @@ void FormSlotBase::showModal(FormSlotBase& owner)
     modal_loops_.push_back(&loop);
     if (shown() && !ended) loop.exec(QEventLoop::DialogExec);
     modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
-    // The owner takes the keyboard back, even where no window manager hands it over.
-    if (owner.shown() && !ended) owner.form().window_->activateWindow();
+    if (owner.shown() && !ended) owner.take_keyboard_back();
+}
+
+void FormSlotBase::take_keyboard_back()
+{
+    // In a page, windows overlap: a dialog shown meanwhile (the score) would
+    // end up under its owner, so it stays in front, with the keyboard.
+    if (in_page) {
+        for (FormSlotBase* slot : all_slots()) {
+            WindowWidget* window = slot->loaded() ? slot->instance_->window_ : nullptr;
+            if (slot != this && window && window->isVisible() && window->windowType() == Qt::Dialog)
+                return window->activateWindow();
+        }
+    }
+    // Even where no window manager hands it over.
+    instance_->window_->activateWindow();
 }
 
 QWidget& FormSlotBase::window_of(FormSlotBase& slot)

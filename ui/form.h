@@ -162,6 +162,8 @@ private:
     friend void release_all_forms();
     void quit_modal_loops();
     void discard();
+    // After a modal window over this one has gone.
+    void take_keyboard_back();
 
     std::unique_ptr<Form> instance_;
     std::vector<QEventLoop*> modal_loops_;

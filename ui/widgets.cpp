@@ -12,6 +12,7 @@
 
 #include "ui/faces.h"
 #include "ui/key_codes.h"
+#include "ui/page.h"
 #include "ui/placement.h"
 #include "ui/style.h"
 
@@ -77,9 +78,9 @@ protected:
     void resizeEvent(QResizeEvent*) override { placement.fit(size()); }
 };
 
-WindowWidget::WindowWidget(QSize design)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+WindowWidget::WindowWidget(QSize design, bool dialog)
+    : QWidget(nullptr, (dialog && in_page ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
       client_(new Client(this, design)),
       layout_(new QVBoxLayout(this))
 {
@@ -104,12 +105,12 @@ Placement& WindowWidget::placement()
     return client_->placement;
 }
 
-void WindowWidget::fit_within(QSize room)
+void WindowWidget::fit_within(QSize room, double scale)
 {
     const QSize design = client_->placement.design_size();
     const int menus = menu_bar_ ? menu_bar_->sizeHint().height() : 0;
     const double fits = std::min(double(room.width()) / design.width(), double(room.height() - menus) / design.height());
-    client_->placement.set_smallest_scale(std::clamp(fits, 0.25, 1.0));
+    client_->placement.set_smallest_scale(std::clamp(fits, 0.25, scale));
     client_->setMinimumSize(client_->placement.smallest_size());
     client_->updateGeometry();
 }

@@ -57,14 +57,15 @@ public:
 // grows, with a menu bar once a menu asks for one.
 class WindowWidget : public QWidget, public Reporting {
 public:
-    // `design`: the client area's size in twips.
-    explicit WindowWidget(QSize design);
+    // `design`: the client area's size in twips. A dialog, in a page, keeps
+    // a size of its own and a title bar where the other windows fill the page.
+    WindowWidget(QSize design, bool dialog);
     ~WindowWidget() override;
     QWidget* client() const;
     Placement& placement();
-    // Shows the design at its own size if the window fits in `room`, the
-    // screen's work area less the window's frame, else as large as it fits.
-    void fit_within(QSize room);
+    // Shows the design at `scale` (its own size at 1) if the window fits in
+    // `room`, the screen's work area less the window's frame, else as large as it fits.
+    void fit_within(QSize room, double scale = 1);
     QMenuBar* menu_bar();
     // A key event on its way to a widget of this window: the window hears it first.
     void preview_key(const QKeyEvent& event);
