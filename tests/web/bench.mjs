@@ -11,7 +11,7 @@ import {brotliCompressSync, constants, gzipSync} from 'node:zlib';
 
 import {launchBrowser, Session, sleep} from './lib/browser.mjs';
 import {serveSite} from './lib/server.mjs';
-import {addition, centre, mainMenu, numberDialog} from './lib/windows.mjs';
+import {addition, centre, choose, mainMenu} from './lib/windows.mjs';
 
 const options = process.argv.slice(2);
 const runsAt = options.indexOf('--runs');
@@ -88,12 +88,7 @@ async function keyToFrame(browser, url, digits) {
     const session = await Session.open(browser, url);
     await mainMenu.waitFor(session);
     await mainMenu.open(session, 'addition');
-    await addition.chooseNumbers(session);
-    await numberDialog.waitFor(session);
-    await session.type('54321');
-    await session.press('Tab');
-    await session.type('12345');
-    await session.click(...centre(numberDialog.send));
+    await choose(session, addition, 54321, 12345);
     await session.page.evaluate(() => {
         window.tibalouKeys = [];
         window.addEventListener('keydown', event => window.tibalouKeys.push(event.timeStamp), true);

@@ -6,7 +6,9 @@ import assert from 'node:assert/strict';
 import {describe, test} from 'node:test';
 
 import {Session} from './lib/browser.mjs';
-import {addition, centre, division, mainMenu, margin, multiplication, numberDialog, score} from './lib/windows.mjs';
+import {
+    addition, centre, choose, division, mainMenu, margin, multiplication, numberDialog, score,
+} from './lib/windows.mjs';
 
 const colours = {green: [0, 255, 0], red: [255, 0, 0]};
 
@@ -20,16 +22,6 @@ function assertColours(picture, expected) {
     assert.deepEqual(seen, Object.fromEntries(Object.entries(expected).map(([name, [, colour]]) => [name, colour])));
 }
 
-// The pair typed into the dialog, the first box's digits, Tab, the second's.
-async function choose(session, exercise, first, second) {
-    await exercise.chooseNumbers(session);
-    await numberDialog.waitFor(session);
-    await session.type(first);
-    await session.press('Tab');
-    await session.type(second);
-    await session.click(...centre(numberDialog.send));
-}
-
 async function play(context, name, exercise, run) {
     const session = await Session.open(context.browser, context.site.url);
     await mainMenu.waitFor(session);
@@ -41,9 +33,9 @@ async function play(context, name, exercise, run) {
 
 // The rate in the score window, by its number of digits, then back to the menu.
 async function assertScore(session, digits) {
-    const picture = await score.waitFor(session);
-    assert.equal(score.digits(picture), digits, `a rate of ${digits} digit(s)`);
-    await session.click(...centre(score.ok));
+    const shown = await score.waitFor(session);
+    assert.equal(shown.picture.glyphs(shown.rate), digits, `a rate of ${digits} digit(s)`);
+    await session.click(...centre(shown.ok));
     await mainMenu.waitFor(session);
     assert.deepEqual(session.problems, []);
     await session.close();
@@ -95,13 +87,13 @@ export function exerciseTests(context) {
         test('the number dialog refuses a leading 0 and a sixth digit', async () => {
             const session = await play(context, 'addition', addition, async session => {
                 await addition.chooseNumbers(session);
-                await numberDialog.waitFor(session);
+                const dialog = await numberDialog.waitFor(session);
                 await session.type('07');
-                assert.equal((await session.screenshot()).glyphs(numberDialog.first), 1, 'a 0 leads no number');
-                await session.click(...centre(numberDialog.second));
+                assert.equal((await session.screenshot()).glyphs(dialog.first), 1, 'a 0 leads no number');
+                await session.click(...centre(dialog.second));
                 await session.type('123456');
-                assert.equal((await session.screenshot()).glyphs(numberDialog.second), 5, 'five digits at most');
-                await session.click(...centre(numberDialog.send));
+                assert.equal((await session.screenshot()).glyphs(dialog.second), 5, 'five digits at most');
+                await session.click(...centre(dialog.send));
                 // 12345 + 7, as the addition judges it.
                 await session.keypad('25321');
                 await session.click(...centre(addition.check));

@@ -69,7 +69,7 @@ export function soakTests(context) {
                     done.push(`key ${key}`);
                     await page.keyboard.press(key);
                 }
-                await sleep(random() * 30);
+                await sleep(random() * 15);
                 if (i % 25 !== 24) continue;
                 // Now and then: nothing wrong so far, and the program not ended.
                 await steady();

@@ -170,6 +170,18 @@ export class Picture {
         return [this.png.data[i], this.png.data[i + 1], this.png.data[i + 2]];
     }
 
+    // The longest run of pixels of this colour in row y.
+    longestRun(y, [r, g, b]) {
+        let best = {start: 0, length: 0}, start = 0;
+        for (let x = 0; x <= this.png.width; x++) {
+            const [pr, pg, pb] = x < this.png.width ? this.pixel(x, y) : [];
+            if (pr === r && pg === g && pb === b) continue;
+            if (x - start > best.length) best = {start, length: x - start};
+            start = x + 1;
+        }
+        return best;
+    }
+
     // The share of a rectangle's pixels of exactly this colour.
     share(rect, [r, g, b]) {
         let same = 0, all = 0;

@@ -1,24 +1,67 @@
 // Where the program's windows put their controls in a page of 1024 x 768.
 // A window fills the page below its menu bar; its design (in twips, 15 to a
-// pixel) grows to it, its shape kept, centred. Controls are given as in
-// their window's design (the C++ sources), menu entries as measured.
+// pixel) grows to it, its shape kept, centred. A dialog (the number dialog,
+// the score) stands over it at the same scale, framed, under a title bar,
+// and is found by that bar in a screenshot. Controls are given as in their
+// window's design (the C++ sources), menu entries as measured.
 import {viewport} from './browser.mjs';
 
 const menuBar = 19;  // measured: Qt's menu bar with its bottom line
+const titleBlue = [48, 140, 198];  // the active window's title bar
+const titleToClient = 22;  // measured: from the title bar's top to the window's inside
 
-class PageWindow {
-    constructor(width, height, {menus = false} = {}) {
-        const top = menus ? menuBar : 0;
-        const room = {width: viewport.width, height: viewport.height - top};
-        this.scale = Math.min(room.width / (width / 15), room.height / (height / 15));
-        this.left = (room.width - (width / 15) * this.scale) / 2;
-        this.top = top + (room.height - (height / 15) * this.scale) / 2;
+// The active dialog's title bar: its top row, left end and width.
+function titleBar(picture) {
+    for (let y = 0; y < picture.png.height; y++) {
+        const run = picture.longestRun(y, titleBlue);
+        if (run.length >= 100) return {y, ...run};
+    }
+    return null;
+}
+
+// A design shown at `scale` with its top-left corner at (left, top).
+class Placed {
+    constructor(scale, left, top) {
+        Object.assign(this, {scale, left, top});
     }
 
     // A control's rectangle in the page, from its place in the design.
     rect(left, top, width, height) {
         const px = twips => (twips / 15) * this.scale;
         return {left: this.left + px(left), top: this.top + px(top), width: px(width), height: px(height)};
+    }
+}
+
+class PageWindow extends Placed {
+    constructor(width, height, {menus = false} = {}) {
+        const top = menus ? menuBar : 0;
+        const room = {width: viewport.width, height: viewport.height - top};
+        const scale = Math.min(room.width / (width / 15), room.height / (height / 15));
+        super(scale, (room.width - (width / 15) * scale) / 2, top + (room.height - (height / 15) * scale) / 2);
+    }
+}
+
+class Dialog {
+    // `controls`: {name: [left, top, width, height]} in twips; `ready(picture,
+    // controls)`: whether it is drawn whole.
+    constructor(what, width, controls, ready) {
+        Object.assign(this, {what, width, controls, ready});
+    }
+
+    // The controls' rectangles where the title bar stands, whose width is the window's.
+    locate(picture) {
+        const bar = titleBar(picture);
+        if (bar === null) return null;
+        const placed = new Placed(bar.length / (this.width / 15), bar.start, bar.y + titleToClient);
+        return Object.fromEntries(Object.entries(this.controls).map(([name, at]) => [name, placed.rect(...at)]));
+    }
+
+    // Its controls once it is shown, and the screenshot that showed it.
+    async waitFor(session) {
+        let found;
+        const picture = await session.until(
+            picture => (found = this.locate(picture)) !== null && this.ready(picture, found), this.what);
+        return {...found, picture};
     }
 }
 
@@ -41,7 +84,6 @@ async function menu(session, [x, y], entries) {
 
 const feuilleTibalou = new PageWindow(6555, 5715);
 export const mainMenu = {
-    welcomeText: feuilleTibalou.rect(960 + 360, 480 + 600, 4095, 1935),
     start: feuilleTibalou.rect(960 + 1680, 480 + 3000, 1335, 735),
     addition: feuilleTibalou.rect(1680, 1080, 1335, 1215),
     subtraction: feuilleTibalou.rect(3720, 1080, 1335, 1215),
@@ -50,9 +92,10 @@ export const mainMenu = {
     about: feuilleTibalou.rect(1680, 3720, 1335, 1215),
     quitButton: feuilleTibalou.rect(3720, 3720, 1335, 1215),
 
-    // The welcome panel, in bold: the menu's first frame.
+    // Its buttons' captions (or the welcome panel's bold text over them), no dialog in front.
     waitFor(session) {
-        return session.until(picture => picture.dark(this.welcomeText) > 2000, 'the main menu');
+        return session.until(picture => picture.dark(this.addition) > 100 && picture.dark(this.division) > 100 &&
+            titleBar(picture) === null, 'the main menu');
     },
     async open(session, exercise) {
         await clickOn(session, this.start);
@@ -95,24 +138,24 @@ export const division = {
     chooseNumbers: session => menu(session, [87, 9], [[147, 73]]),
 };
 
-const feuilleChoixPerso = new PageWindow(6360, 2595);
-export const numberDialog = {
-    first: feuilleChoixPerso.rect(3480, 480, 1695, 375),
-    second: feuilleChoixPerso.rect(3480, 1080, 1695, 375),
-    send: feuilleChoixPerso.rect(2160, 1800, 1935, 495),
-    waitFor(session) {
-        return session.until(picture => picture.share(margin(this.second), [255, 255, 255]) > 0.9, 'the number dialog');
-    },
-};
+export const numberDialog = new Dialog('the number dialog', 6360, {
+    first: [3480, 480, 1695, 375],
+    second: [3480, 1080, 1695, 375],
+    send: [2160, 1800, 1935, 495],
+}, (picture, found) => picture.share(margin(found.second), [255, 255, 255]) > 0.9);
 
-const feuilleScore = new PageWindow(4575, 3600);
-export const score = {
-    rate: feuilleScore.rect(480, 1440, 2655, 1215),
-    ok: feuilleScore.rect(1560, 3000, 1455, 495),
-    waitFor(session) {
-        return session.until(picture => picture.glyphs(this.rate) > 0, 'the score');
-    },
-    digits(picture) {
-        return picture.glyphs(this.rate);
-    },
-};
+export const score = new Dialog('the score', 4575, {
+    rate: [480, 1440, 2655, 1215],
+    ok: [1560, 3000, 1455, 495],
+}, (picture, found) => picture.glyphs(found.rate) > 0);
+
+// Numbers chosen for an exercise: its menu entry, then the dialog's first
+// box (which has the focus), Tab, the second box, Envoi.
+export async function choose(session, exercise, first, second) {
+    await exercise.chooseNumbers(session);
+    const dialog = await numberDialog.waitFor(session);
+    await session.type(first);
+    await session.press('Tab');
+    await session.type(second);
+    await session.click(...centre(dialog.send));
+}
