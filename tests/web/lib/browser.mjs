@@ -11,8 +11,10 @@ export function launchBrowser() {
     return puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
-        // Root needs no sandbox; without a GPU, WebGL is drawn in software.
-        args: ['--no-sandbox', '--enable-unsafe-swiftshader', `--window-size=${viewport.width},${viewport.height}`],
+        // Root needs no sandbox; without a GPU, WebGL is drawn in software;
+        // containers and chroots may have no /dev/shm.
+        args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--disable-dev-shm-usage',
+            `--window-size=${viewport.width},${viewport.height}`],
     });
 }
 
