@@ -22,104 +22,93 @@ function assertColours(picture, expected) {
     assert.deepEqual(seen, Object.fromEntries(Object.entries(expected).map(([name, [, colour]]) => [name, colour])));
 }
 
-async function play(context, name, exercise, run) {
+// Opens the exercise from the main menu, runs `steps`, checks, quits it;
+// then the score's rate, by its number of digits, and back to the menu.
+async function play(context, {menu, exercise, steps, boxes, rateDigits}) {
     const session = await Session.open(context.browser, context.site.url);
     await mainMenu.waitFor(session);
-    await mainMenu.open(session, name);
-    await run(session);
+    await mainMenu.open(session, menu);
+    await steps(session);
+    await session.click(...centre(exercise.check));
+    assertColours(await session.screenshot(), boxes);
     await session.click(...centre(exercise.quitButton));
-    return session;
-}
-
-// The rate in the score window, by its number of digits, then back to the menu.
-async function assertScore(session, digits) {
     const shown = await score.waitFor(session);
-    assert.equal(shown.picture.glyphs(shown.rate), digits, `a rate of ${digits} digit(s)`);
+    assert.equal(shown.picture.glyphs(shown.rate), rateDigits, `a rate of ${rateDigits} digit(s)`);
     await session.click(...centre(shown.ok));
     await mainMenu.waitFor(session);
     assert.deepEqual(session.problems, []);
     await session.close();
 }
 
+// An addition or a subtraction: its numbers, the keypad digits typed (units
+// first), the result boxes' colours from the units on, the rate's digits.
+const inColumns = (menu, numbers, digits, boxColours, rateDigits, keypad = {}) => ({
+    menu, exercise: addition, rateDigits,
+    async steps(session) {
+        await choose(session, addition, ...numbers);
+        await session.keypad(digits, keypad);
+    },
+    boxes: Object.fromEntries(boxColours.map((colour, k) => [`result ${k}`, [addition.result(k), colour]])),
+});
+
+const plays = {
+    'an addition with a carry, all right: green, then a rate of 100 %':
+        inColumns('addition', [47, 38], '58', ['green', 'green'], 3),
+    'an addition typed on a keypad with Num Lock off: it types and moves on all the same':
+        inColumns('addition', [506, 478], '489', ['green', 'green', 'green'], 3, {numLock: false}),
+    'a subtraction with a borrow, one digit wrong: red, then a rate of 50 %':
+        inColumns('subtraction', [52, 17], '54', ['green', 'red'], 2),
+    'a multiplication by a two-digit factor, partial products and shift place included': {
+        menu: 'multiplication', exercise: multiplication,
+        async steps(session) {
+            await choose(session, multiplication, 23, 12);
+            // 23 x 2 = 46; 23 x 1 = 23 after a shift place, typed 0; 276.
+            await session.keypad('64' + '032' + '672');
+        },
+        boxes: Object.fromEntries([
+            ...[[0, 0], [0, 1], [1, 0], [1, 1], [1, 2]].map(([r, c]) =>
+                [`partial ${r}, column ${c}`, [multiplication.partial(r, c), 'green']]),
+            ...[0, 1, 2].map(c => [`product, column ${c}`, [multiplication.product(c, 2), 'green']]),
+        ]),
+        rateDigits: 3,
+    },
+    'a long division with a digit brought down and a remainder': {
+        menu: 'division', exercise: division,
+        async steps(session) {
+            await choose(session, division, 95, 4);
+            await session.click(...centre(division.start));
+            // 9 / 4 = 2, remains 1; 5 brought down; 15 / 4 = 3, remains 3.
+            await session.keypad('2' + '15' + '3' + '3');
+        },
+        boxes: {
+            'quotient 1': [division.quotient(0), 'green'],
+            'first remainder': [division.remainder(0, 1), 'green'],
+            'digit brought down': [division.remainder(0, 0), 'green'],
+            'quotient 2': [division.quotient(1), 'green'],
+            remainder: [division.remainder(1, 0), 'green'],
+        },
+        rateDigits: 3,
+    },
+    'the number dialog refuses a leading 0 and a sixth digit': {
+        menu: 'addition', exercise: addition,
+        async steps(session) {
+            await addition.chooseNumbers(session);
+            const dialog = await numberDialog.waitFor(session);
+            await session.type('07');
+            assert.equal((await session.screenshot()).glyphs(dialog.first), 1, 'a 0 leads no number');
+            await session.click(...centre(dialog.second));
+            await session.type('123456');
+            assert.equal((await session.screenshot()).glyphs(dialog.second), 5, 'five digits at most');
+            await session.click(...centre(dialog.send));
+            await session.keypad('25321');  // 12345 + 7, as the addition judges it
+        },
+        boxes: Object.fromEntries([0, 1, 2, 3, 4].map(k => [`result ${k}`, [addition.result(k), 'green']])),
+        rateDigits: 3,
+    },
+};
+
 export function exerciseTests(context) {
     describe('the exercises', () => {
-        test('an addition with a carry, all right: green, then a rate of 100 %', async () => {
-            const session = await play(context, 'addition', addition, async session => {
-                await choose(session, addition, 47, 38);
-                await session.keypad('58');  // units first
-                await session.click(...centre(addition.check));
-                assertColours(await session.screenshot(), {
-                    units: [addition.result(0), 'green'],
-                    tens: [addition.result(1), 'green'],
-                });
-            });
-            await assertScore(session, 3);
-        });
-
-        test('a subtraction with a borrow, one digit wrong: red, then a rate of 50 %', async () => {
-            const session = await play(context, 'subtraction', addition, async session => {
-                await choose(session, addition, 52, 17);
-                await session.keypad('54');  // 35, its tens wrong
-                await session.click(...centre(addition.check));
-                assertColours(await session.screenshot(), {
-                    units: [addition.result(0), 'green'],
-                    tens: [addition.result(1), 'red'],
-                });
-            });
-            await assertScore(session, 2);
-        });
-
-        test('a multiplication by a two-digit factor, partial products and shift place included', async () => {
-            const session = await play(context, 'multiplication', multiplication, async session => {
-                await choose(session, multiplication, 23, 12);
-                // 23 x 2 = 46; 23 x 1 = 23 after a shift place, typed 0; 276.
-                await session.keypad('64' + '032' + '672');
-                await session.click(...centre(multiplication.check));
-                const boxes = {};
-                for (const [r, c] of [[0, 0], [0, 1], [1, 0], [1, 1], [1, 2]])
-                    boxes[`partial ${r}, column ${c}`] = [multiplication.partial(r, c), 'green'];
-                for (const c of [0, 1, 2]) boxes[`product, column ${c}`] = [multiplication.product(c, 2), 'green'];
-                assertColours(await session.screenshot(), boxes);
-            });
-            await assertScore(session, 3);
-        });
-
-        test('the number dialog refuses a leading 0 and a sixth digit', async () => {
-            const session = await play(context, 'addition', addition, async session => {
-                await addition.chooseNumbers(session);
-                const dialog = await numberDialog.waitFor(session);
-                await session.type('07');
-                assert.equal((await session.screenshot()).glyphs(dialog.first), 1, 'a 0 leads no number');
-                await session.click(...centre(dialog.second));
-                await session.type('123456');
-                assert.equal((await session.screenshot()).glyphs(dialog.second), 5, 'five digits at most');
-                await session.click(...centre(dialog.send));
-                // 12345 + 7, as the addition judges it.
-                await session.keypad('25321');
-                await session.click(...centre(addition.check));
-                const boxes = {};
-                for (const k of [0, 1, 2, 3, 4]) boxes[`result ${k}`] = [addition.result(k), 'green'];
-                assertColours(await session.screenshot(), boxes);
-            });
-            await assertScore(session, 3);
-        });
-
-        test('a long division with a digit brought down and a remainder', async () => {
-            const session = await play(context, 'division', division, async session => {
-                await choose(session, division, 95, 4);
-                await session.click(...centre(division.start));
-                // 9 / 4 = 2, remains 1; 5 brought down; 15 / 4 = 3, remains 3.
-                await session.keypad('2' + '15' + '3' + '3');
-                await session.click(...centre(division.check));
-                assertColours(await session.screenshot(), {
-                    'quotient 1': [division.quotient(0), 'green'],
-                    'first remainder': [division.remainder(0, 1), 'green'],
-                    'digit brought down': [division.remainder(0, 0), 'green'],
-                    'quotient 2': [division.quotient(1), 'green'],
-                    remainder: [division.remainder(1, 0), 'green'],
-                });
-            });
-            await assertScore(session, 3);
-        });
+        for (const [title, how] of Object.entries(plays)) test(title, () => play(context, how));
     });
 }

@@ -44,6 +44,9 @@ const fatal = /already suspended|RuntimeError|Aborted|exception/i;
 // Software WebGL warns of its slow read-backs when a screenshot is taken.
 const harmless = /GL Driver Message|GPU stall due to ReadPixels/;
 
+const withoutNumLock = [['Insert', 45], ['End', 35], ['ArrowDown', 40], ['PageDown', 34], ['ArrowLeft', 37],
+    ['Clear', 12], ['ArrowRight', 39], ['Home', 36], ['ArrowUp', 38], ['PageUp', 33]];
+
 export class Session {
     // A page of its own, in a profile of its own: nothing cached, no worker.
     static async open(browser, url) {
@@ -119,13 +122,17 @@ export class Session {
     }
 
     // Keypad digits, as a keypad sends them (Qt sees its keypad modifier
-    // only so): the program moves on after each.
-    async keypad(digits, {settle = true} = {}) {
+    // only so): the program moves on after each. With Num Lock off, a keypad
+    // sends Insert, End, Down... and types nothing itself.
+    async keypad(digits, {settle = true, numLock = true} = {}) {
         this.cdp ??= await this.page.createCDPSession();
         for (const digit of String(digits)) {
-            const key = {key: digit, code: `Numpad${digit}`, windowsVirtualKeyCode: 96 + Number(digit),
-                location: 3, isKeypad: true};
-            await this.cdp.send('Input.dispatchKeyEvent', {type: 'keyDown', text: digit, ...key});
+            const key = numLock
+                ? {key: digit, windowsVirtualKeyCode: 96 + Number(digit)}
+                : {key: withoutNumLock[digit][0], windowsVirtualKeyCode: withoutNumLock[digit][1]};
+            Object.assign(key, {code: `Numpad${digit}`, location: 3, isKeypad: true});
+            await this.cdp.send('Input.dispatchKeyEvent', numLock
+                ? {type: 'keyDown', text: digit, ...key} : {type: 'rawKeyDown', ...key});
             await this.cdp.send('Input.dispatchKeyEvent', {type: 'keyUp', ...key});
             if (settle) await this.settle();
         }
