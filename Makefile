@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: run test build deps clean soak soak-x sanitize package bench web serve-web test-web bench-web browser-deps
+.PHONY: run test build deps clean soak soak-x sanitize package bench web serve-web browser-deps test-web bench-web web-picture
 
 # make soak [ACTIONS=n] [SEED=s]: the random pupil, at length.
 ACTIONS ?= 1000000
@@ -99,6 +99,10 @@ test-web: web browser-deps tests/web/node_modules/.package-lock.json
 
 bench-web: web browser-deps tests/web/node_modules/.package-lock.json
 	node tests/web/bench.mjs build-web
+
+# The README's picture of the browser build, in docs/.
+web-picture: web browser-deps tests/web/node_modules/.package-lock.json
+	node tests/web/picture.mjs build-web docs/navigateur.png
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-package $(WEB_BUILD) build-web

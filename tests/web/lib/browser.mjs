@@ -49,10 +49,11 @@ const withoutNumLock = [['Insert', 45], ['End', 35], ['ArrowDown', 40], ['PageDo
 
 export class Session {
     // A page of its own, in a profile of its own: nothing cached, no worker.
-    static async open(browser, url) {
+    // `touch`: a touch screen, tapped by tap().
+    static async open(browser, url, {touch = false} = {}) {
         const context = await browser.createBrowserContext();
         const page = await context.newPage();
-        await page.setViewport(viewport);
+        await page.setViewport({...viewport, hasTouch: touch});
         await page.evaluateOnNewDocument(countDraws);
         const session = new Session(context, page, url);
         await session.load();
@@ -118,6 +119,11 @@ export class Session {
 
     async click(x, y) {
         await this.page.mouse.click(x, y);
+        await this.settle();
+    }
+
+    async tap(x, y) {
+        await this.page.touchscreen.tap(x, y);
         await this.settle();
     }
 

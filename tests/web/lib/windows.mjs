@@ -138,11 +138,36 @@ export const division = {
     chooseNumbers: session => menu(session, [87, 9], [[147, 73]]),
 };
 
-export const numberDialog = new Dialog('the number dialog', 6360, {
+// Once a finger has touched the screen, the digit pad stands at the right of
+// every exercise and of the number dialog: the design is wider by its room,
+// and its keys (7 8 9 / 4 5 6 / 1 2 3 / 0) are placed from the design's size.
+const padRoom = 2460;
+function padKey(designWidth, designHeight, digit) {
+    const column = digit === 0 ? 0 : (digit - 1) % 3, row = digit === 0 ? 3 : 2 - Math.floor((digit - 1) / 3);
+    const top = Math.max(0, (designHeight - 2340) / 2 - 120) + 120;
+    return [designWidth + 360 + column * 600, top + row * 600, digit === 0 ? 1140 : 540, 540];
+}
+
+const feuilleAdditionPad = new PageWindow(6555 + padRoom, 5715, {menus: true});
+export const additionWithPad = {
+    result: k => feuilleAdditionPad.rect(4560 - 480 * k, 2160, 375, 375),
+    check: feuilleAdditionPad.rect(1560, 3480, 1095, 615),
+    key: digit => feuilleAdditionPad.rect(...padKey(6555, 5715, digit)),
+};
+
+const dialogControls = {
     first: [3480, 480, 1695, 375],
     second: [3480, 1080, 1695, 375],
     send: [2160, 1800, 1935, 495],
-}, (picture, found) => picture.share(margin(found.second), [255, 255, 255]) > 0.9);
+};
+const dialogReady = (picture, found) => picture.share(margin(found.second), [255, 255, 255]) > 0.9;
+
+export const numberDialogWithPad = new Dialog('the number dialog and its pad', 6360 + padRoom, {
+    ...dialogControls,
+    ...Object.fromEntries([...Array(10).keys()].map(digit => [`key${digit}`, padKey(6360, 2595, digit)])),
+}, dialogReady);
+
+export const numberDialog = new Dialog('the number dialog', 6360, dialogControls, dialogReady);
 
 export const score = new Dialog('the score', 4575, {
     rate: [480, 1440, 2655, 1215],
