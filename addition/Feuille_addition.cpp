@@ -1,14 +1,13 @@
 #include "addition/Feuille_addition.h"
 
 #include "addition/Module3.h"
-#include "app/images.h"
-#include "common/choix_perso.h"
 #include "common/colonnes.h"
+#include "common/images.h"
 #include "common/jugement.h"
+#include "common/noms.h"
 #include "common/options.h"
-#include "common/score.h"
+#include "dialogs/Feuille_score.h"
 #include "ui/keys.h"
-#include "ui/numbers.h"
 
 namespace {
 
@@ -55,13 +54,7 @@ void Feuille_addition_mnu_long2_Click(std::int16_t Index)
 
 void Feuille_addition_mnu_choix_termes_Click()
 {
-    // The tick tells poser_addition to take the pair instead of drawing.
-    Feuille_addition->mnu_choix_termes.setChecked(true);
-    ouvrir_choix_termes();
-    valeur_terme1 = ui::to_int32(choix_nombre1);
-    valeur_terme2 = choix_nombre2;
-    nouvelle_addition();
-    Feuille_addition->mnu_choix_termes.setChecked(false);
+    poser_termes_choisis();
 }
 
 void Feuille_addition_txt_résultat_GotFocus(std::int16_t Index)
@@ -77,7 +70,7 @@ void Feuille_addition_txt_résultat_KeyPress(std::int16_t, std::int16_t& KeyAsci
 void Feuille_addition_txt_résultat_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
     // A checked box keeps the focus, so that a correction can be typed in it.
-    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_addition->txt_résultat(Index)))
+    if (ui::touche_pave_chiffre(KeyCode) && !deja_jugee(Feuille_addition->txt_résultat(Index)))
         passer_case_suivante(Index);
 }
 
@@ -88,7 +81,7 @@ const ui::Font police_chiffres{"MS Sans Serif", 13.5, false};
 
 ui::Design case_chiffre(const char* nom, std::int16_t k, int top, const char* ligne)
 {
-    return {.name = QString("%1(%2)").arg(nom).arg(k),
+    return {.name = nom_d_element(nom, k),
             .caption = "?",
             .left = colonne_unites - pas_colonne * k,
             .top = top,

@@ -8,7 +8,6 @@
 #include "common/jugement.h"
 #include "common/nb_chiffres.h"
 #include "common/saisie.h"
-#include "common/score.h"
 #include "common/tirage.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "ui/numbers.h"
@@ -40,7 +39,7 @@ void effacer_addition()
         f.terme2(k).setVisible(false);
     }
     for (int k = 0; k <= derniere_case; ++k) {
-        remettre_a_neuf(f.txt_résultat(k), ui::white);
+        remettre_a_neuf(f.txt_résultat(k), fond_neutre_addition);
         // The units box stays: every result has units, and the next addition
         // starts there (commencer_dans empties it). Hidden with the focus in
         // it, it would send the focus along the row and back.
@@ -102,9 +101,15 @@ void nouvelle_addition()
     commencer_dans(f.txt_résultat(0));
 }
 
-void ouvrir_choix_termes()
+void poser_termes_choisis()
 {
-    ouvrir_choix_perso("Premier terme =", "Deuxième terme =", Feuille_addition);
+    auto poser = [](std::int32_t premier, std::int32_t second) {
+        valeur_terme1 = premier;
+        valeur_terme2 = second;
+        nouvelle_addition();
+    };
+    poser_paire_choisie(Feuille_addition->mnu_choix_termes, "Premier terme =", "Deuxième terme =", Feuille_addition,
+                        poser);
 }
 
 void passer_case_suivante(std::int16_t Index)
@@ -116,14 +121,10 @@ void passer_case_suivante(std::int16_t Index)
 void verifier_addition()
 {
     FeuilleAddition& f = Feuille_addition();
-    justes_essai = 0;
-    fausses_essai = 0;
-    for (int k = 0; k <= derniere_case; ++k) {
-        ui::TextBox& case_resultat = f.txt_résultat(k);
-        // Hidden boxes are neither painted nor counted.
-        if (case_resultat.Visible()) juger(case_resultat, case_resultat.Text() == case_resultat.Tag());
-    }
-    mettre_a_jour_totaux();
-    f.announce(bilan_lu());
-    f.Command2.setFocus();
+    // Each box keeps its expected digit in its Tag, held as text: "05" is wrong.
+    auto attendu = [&f](std::int16_t k) { return Attendu{f.txt_résultat(k).Tag(), Lecture::texte}; };
+    // Every check counts, a problem's corrections included, though the score
+    // says "au premier essai": the addition has always scored so, and pupils'
+    // rates would change with it.
+    verifier(f, {{f.txt_résultat, attendu}}, Peintes::visibles, chaque_verification(), f.Command2);
 }

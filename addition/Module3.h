@@ -25,8 +25,8 @@ void effacer_addition();
 void poser_addition();
 // The start command and the chosen pair: a new problem, focus on the units.
 void nouvelle_addition();
-// The number choice dialog with this exercise's captions.
-void ouvrir_choix_termes();
+// The pupil's two terms, from the number choice dialog: a new problem.
+void poser_termes_choisis();
 // Where a keypad digit typed in result box Index sends the focus.
 void passer_case_suivante(std::int16_t Index);
 // Colours each visible result box and adds them to the running totals.

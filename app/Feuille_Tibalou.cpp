@@ -1,8 +1,8 @@
 #include "app/Feuille_Tibalou.h"
 
 #include "addition/Feuille_addition.h"
-#include "app/Feuille_A_Propos.h"
-#include "app/images.h"
+#include "common/images.h"
+#include "dialogs/Feuille_A_Propos.h"
 #include "division/Feuille_division.h"
 #include "multiplication/Feuille_principale.h"
 

@@ -29,11 +29,11 @@
 #include <unistd.h>
 #include <xcb/xcb.h>
 
-#include "app/Feuille_A_Propos.h"
 #include "app/Feuille_Tibalou.h"
-#include "division/Feuille_division.h"
 #include "bench/soak_run.h"
 #include "bench/x_input.h"
+#include "dialogs/Feuille_A_Propos.h"
+#include "division/Feuille_division.h"
 #include "ui/application.h"
 #include "ui/errors.h"
 #include "ui/testing.h"

@@ -1,8 +1,10 @@
 #include "common/options.h"
 
+#include "common/noms.h"
+
 ui::Design entree_nombre_de_chiffres(const char* tableau, std::int16_t i)
 {
-    return {.name = QStringLiteral("%1(%2)").arg(QLatin1String(tableau)).arg(i),
+    return {.name = nom_d_element(tableau, i),
             .caption = i == 1 ? QStringLiteral("quelconque") : QStringLiteral("%1 chiffres").arg(i),
             .checked = i == 1};
 }

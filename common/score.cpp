@@ -1,6 +1,5 @@
 #include "common/score.h"
 
-#include "dialogs/Feuille_score.h"
 #include "ui/numbers.h"
 
 std::int32_t justes_essai = 0;
@@ -16,16 +15,4 @@ void mettre_a_jour_totaux()
     // In whole numbers: dividing first in floating point shows 29 of 50 as 57.
     if (total_chiffres > 0)
         score_pourcent = ui::to_int16(static_cast<double>(100LL * total_justes / total_chiffres));
-}
-
-void quitter_vers_score(ui::FormSlotBase& W)
-{
-    Feuille_score.load();
-    Feuille_score->Label3.setCaption(ui::decimal_text(score_pourcent));
-    // Shown while the exercise still has the keyboard, the score takes it
-    // over; shown after, it would lose it to whatever window the window
-    // manager falls back on.
-    Feuille_score.show();
-    W.hide();
-    W.unload();
 }

@@ -2,10 +2,6 @@
 
 #include <cstdint>
 
-namespace ui {
-class FormSlotBase;
-}
-
 // The success rate of the whole run, shared by the three exercises.
 extern std::int32_t justes_essai;   // right boxes of the check in progress
 extern std::int16_t fausses_essai;  // wrong boxes of the check in progress
@@ -19,7 +15,3 @@ extern std::int16_t score_pourcent;  // whole percent
 // largest whole percent not above 100 × right ÷ examined. With nothing
 // examined yet the rate keeps its value.
 void mettre_a_jour_totaux();
-
-// The quit path of every exercise window: the score window shows the rate,
-// the exercise window is hidden and unloaded, the score window is shown.
-void quitter_vers_score(ui::FormSlotBase& W);

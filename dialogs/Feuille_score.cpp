@@ -1,6 +1,8 @@
 #include "dialogs/Feuille_score.h"
 
-#include "app/images.h"
+#include "common/images.h"
+#include "common/score.h"
+#include "ui/numbers.h"
 
 namespace {
 
@@ -36,4 +38,16 @@ FeuilleScore::FeuilleScore()
     Command1.describedBy(Label3);
     Command1.describedBy(Label2);
     setTabOrder(Command1);
+}
+
+void quitter_vers_score(ui::FormSlotBase& W)
+{
+    Feuille_score.load();
+    Feuille_score->Label3.setCaption(ui::decimal_text(score_pourcent));
+    // Shown while the exercise still has the keyboard, the score takes it
+    // over; shown after, it would lose it to whatever window the window
+    // manager falls back on.
+    Feuille_score.show();
+    W.hide();
+    W.unload();
 }

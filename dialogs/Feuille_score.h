@@ -14,3 +14,7 @@ public:
 };
 
 inline ui::FormSlot<FeuilleScore> Feuille_score;
+
+// The quit path of every exercise window: the score window shows the rate,
+// the exercise window is hidden and unloaded, the score window is shown.
+void quitter_vers_score(ui::FormSlotBase& W);

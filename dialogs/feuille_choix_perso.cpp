@@ -1,7 +1,7 @@
 #include "dialogs/feuille_choix_perso.h"
 
-#include "app/images.h"
 #include "common/choix_perso.h"
+#include "common/images.h"
 #include "ui/numbers.h"
 
 namespace {
@@ -85,4 +85,13 @@ void ouvrir_choix_perso(const QString& legende1, const QString& legende2, ui::Fo
     feuille_choix_perso->nombre1.setCaption(legende1);
     feuille_choix_perso->nombre2.setCaption(legende2);
     feuille_choix_perso.showModal(appelant);
+}
+
+void poser_paire_choisie(ui::MenuEntry& entree, const QString& legende1, const QString& legende2,
+                         ui::FormSlotBase& exercice, const std::function<void(std::int32_t, std::int32_t)>& poser)
+{
+    entree.setChecked(true);
+    ouvrir_choix_perso(legende1, legende2, exercice);
+    poser(ui::to_int32(choix_nombre1), choix_nombre2);
+    entree.setChecked(false);
 }

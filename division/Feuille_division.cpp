@@ -1,11 +1,13 @@
 #include "division/Feuille_division.h"
 
-#include "app/Feuille_A_Propos.h"
-#include "app/images.h"
 #include "common/colonnes.h"
+#include "common/images.h"
 #include "common/jugement.h"
+#include "common/noms.h"
 #include "common/saisie.h"
 #include "common/score.h"
+#include "dialogs/Feuille_A_Propos.h"
+#include "dialogs/Feuille_score.h"
 #include "division/Module1.h"
 #include "ui/keys.h"
 
@@ -21,6 +23,9 @@ void Feuille_division_Form_Load()
 {
     nb_chiffres_dividende = 4;
     nb_chiffres_diviseur = 1;
+    // The totals start again at each opening, so that the rate shown on
+    // leaving is the division's alone; the rate itself stays as it was until
+    // a division check counts.
     total_chiffres = 0;
     total_justes = 0;
     nouvelle_division();
@@ -82,13 +87,13 @@ void Feuille_division_Txt_KeyPress(std::int16_t, std::int16_t& KeyAscii)
 // A keypad digit moves on, unless the box has been judged already.
 void Feuille_division_Txt_quotient_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
-    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_division->Txt_quotient(Index)))
+    if (ui::touche_pave_chiffre(KeyCode) && !deja_jugee(Feuille_division->Txt_quotient(Index)))
         avancer_apres_quotient(Index);
 }
 
 void Feuille_division_Txt_reste_KeyUp(std::int16_t Index, std::int16_t KeyCode, std::int16_t)
 {
-    if (ui::touche_pave_chiffre(KeyCode) && !case_jugee(Feuille_division->Txt_reste(Index)))
+    if (ui::touche_pave_chiffre(KeyCode) && !deja_jugee(Feuille_division->Txt_reste(Index)))
         avancer_apres_reste(Index);
 }
 
@@ -153,11 +158,6 @@ int place(int p)
     return 3960 + 600 * p;
 }
 
-QString nom(const char* tableau, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(tableau)).arg(index);
-}
-
 QString ordinal(int p)
 {
     return p == 0 ? QStringLiteral("1er") : QStringLiteral("%1e").arg(p + 1);
@@ -214,32 +214,32 @@ FeuilleDivision::FeuilleDivision()
                 .icon = image_division, .key_preview = true}),
       Et_dividende(*this, ui::indices(0, 4),
                    [](std::int16_t c) {
-                       return case_chiffre(nom("Et_dividende", c), colonne(c), 1320,
+                       return case_chiffre(nom_d_element("Et_dividende", c), colonne(c), 1320,
                                            QStringLiteral("Dividende, chiffre des %1").arg(nom_de_colonne(c)));
                    }),
       Et_diviseur(*this, ui::indices(0, 4),
                   [](std::int16_t p) {
-                      return case_chiffre(nom("Et_diviseur", p), place(p), 1320,
+                      return case_chiffre(nom_d_element("Et_diviseur", p), place(p), 1320,
                                           QStringLiteral("Diviseur, %1 chiffre").arg(ordinal(p)));
                   }),
       Et_quotient(*this, ui::indices(0, 4),
                   [](std::int16_t p) {
-                      return chiffre_attendu(nom("Et_quotient", p), place(p), 2040,
+                      return chiffre_attendu(nom_d_element("Et_quotient", p), place(p), 2040,
                                              QStringLiteral("Quotient attendu, %1 chiffre").arg(ordinal(p)));
                   }),
       Et_reste(*this, indices_restes(),
                [](std::int16_t i) {
-                   return chiffre_attendu(nom("Et_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
+                   return chiffre_attendu(nom_d_element("Et_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
                                           QStringLiteral("Reste attendu, ") + ligne_et_rang(i));
                }),
       Txt_quotient(*this, ui::indices(0, 4),
                    [](std::int16_t p) {
-                       return case_chiffre(nom("Txt_quotient", p), place(p), 2040,
+                       return case_chiffre(nom_d_element("Txt_quotient", p), place(p), 2040,
                                            QStringLiteral("Quotient, %1 chiffre").arg(ordinal(p)));
                    }),
       Txt_reste(*this, indices_restes(),
                 [](std::int16_t i) {
-                    return case_chiffre(nom("Txt_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
+                    return case_chiffre(nom_d_element("Txt_reste", i), colonne(i % 10), 2040 + 600 * (i / 10),
                                         QStringLiteral("Reste, ") + ligne_et_rang(i));
                 }),
       Line1(*this, {3720, 1200, 3720, 4920}, true, "Line1"),

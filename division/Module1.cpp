@@ -7,9 +7,7 @@
 
 #include "common/annonces.h"
 #include "common/chiffres.h"
-#include "common/choix_perso.h"
 #include "common/jugement.h"
-#include "common/score.h"
 #include "common/tirage.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "division/Feuille_division.h"
@@ -155,9 +153,9 @@ void poser_restes()
         for (int c = 0; c <= c0 - ligne - 2; ++c) case_reste(ligne, c).setVisible(false);
         ui::TextBox& abaisse = case_reste(ligne, c0 - 1 - ligne);
         abaisse.setVisible(true);
-        abaisse.setBackColor(ui::yellow);
+        abaisse.setBackColor(fond_abaisse);
         ui::TextBox& unites = case_reste(ligne, c0 - ligne);
-        unites.setBackColor(ui::system_window_background);
+        unites.setBackColor(fond_neutre);
         unites.setVisible(true);  // even when the remainder is 0
     }
     case_reste(nq - 1, 0).setVisible(true);
@@ -167,7 +165,7 @@ void effacer_division(const ui::TextBox* premiere)
 {
     auto& F = Feuille_division();
     auto vider = [premiere](ui::TextBox& box) {
-        remettre_a_neuf(box, ui::system_window_background);
+        remettre_a_neuf(box, fond_neutre);
         if (&box != premiere) box.setText("");
         box.setVisible(true);
     };
@@ -178,26 +176,18 @@ void effacer_division(const ui::TextBox* premiere)
     F.Fr_aide_txt_chiffre.setText("");
 }
 
-void choisir_nombres()
-{
-    ouvrir_choix_perso("dividende =", "diviseur =", Feuille_division);
-}
-
 void prendre_nombres_choisis()
 {
-    auto& F = Feuille_division();
-    // The tick tells calculer_division not to draw.
-    F.mnu_choix_perso.setChecked(true);
-    choisir_nombres();
-    // A division by 0 has nothing to write: the one on screen stays as it is,
-    // the pupil's entries included.
-    if (choix_nombre2 != 0) {
-        dividende = ui::to_int32(choix_nombre1);
-        diviseur = choix_nombre2;
+    auto poser = [](std::int32_t premier, std::int32_t second) {
+        // A division by 0 has nothing to write: the one on screen stays as it
+        // is, the pupil's entries included.
+        if (second == 0) return;
+        dividende = premier;
+        diviseur = second;
         nouvelle_division();
-        F.cde_GO.setFocus();
-    }
-    F.mnu_choix_perso.setChecked(false);
+        Feuille_division->cde_GO.setFocus();
+    };
+    poser_paire_choisie(Feuille_division->mnu_choix_perso, "dividende =", "diviseur =", Feuille_division, poser);
 }
 
 void cocher_options()
@@ -218,7 +208,7 @@ void avancer_apres_quotient(std::int16_t i)
     // The units of the remainder of that digit: left of the yellow box, or
     // column 0 on the last row.
     int k = 0;
-    while (!case_reste(i, k).Visible() || case_reste(i, k).BackColor() == ui::yellow) ++k;
+    while (!case_reste(i, k).Visible() || recoit_chiffre_abaisse(case_reste(i, k))) ++k;
     case_reste(i, k).setFocus();
 }
 
@@ -228,7 +218,7 @@ void avancer_apres_reste(std::int32_t idx)
     const int c = extraire_chiffre(idx, 1);
     const int r = extraire_chiffre(idx, 2);
     const int nq = nb_chiffres_quotient();
-    if (case_reste(r, c).BackColor() == ui::yellow) {
+    if (recoit_chiffre_abaisse(case_reste(r, c))) {
         // The digit brought down is written: on to the next quotient digit.
         if (r + 1 < nq)
             F.Txt_quotient(r + 1).setFocus();
@@ -241,7 +231,7 @@ void avancer_apres_reste(std::int32_t idx)
     } else {
         // The remainder is written: the yellow box to its right, in this row only.
         for (int k = c - 1; k >= 0; --k)
-            if (case_reste(r, k).BackColor() == ui::yellow) {
+            if (recoit_chiffre_abaisse(case_reste(r, k))) {
                 case_reste(r, k).setFocus();
                 return;
             }
@@ -251,20 +241,18 @@ void avancer_apres_reste(std::int32_t idx)
 void verifier_division()
 {
     auto& F = Feuille_division();
-    // Every check paints this box, so only the first after a lay-out counts.
-    const bool premier = F.Txt_quotient(0).BackColor() == ui::system_window_background;
-    justes_essai = 0;
-    fausses_essai = 0;
-    // Every box is painted, hidden ones too; only those the pupil sees count.
-    for (auto i : F.Txt_reste.indices())
-        juger(F.Txt_reste(i), chiffre_juste(F.Txt_reste(i), ui::numeric_value(F.Et_reste(i).Caption())));
-    // An empty quotient box reads as 0.
-    for (auto p : F.Txt_quotient.indices())
-        juger(F.Txt_quotient(p),
-              ui::numeric_value(F.Txt_quotient(p).Text()) == ui::numeric_value(F.Et_quotient(p).Caption()));
-    if (premier) mettre_a_jour_totaux();
-    F.announce(bilan_lu());
-    F.Command1.setFocus();
+    // The expected digits stand in the hidden labels of the same index. An
+    // empty quotient box reads as 0, an empty remainder box is wrong.
+    auto attendu_reste = [&F](std::int16_t i) { return Attendu{F.Et_reste(i).Caption(), Lecture::chiffre}; };
+    auto attendu_quotient = [&F](std::int16_t p) {
+        return Attendu{F.Et_quotient(p).Caption(), Lecture::vide_pour_zero};
+    };
+    // Hidden boxes are painted too, never counted: a lay-out repaints every
+    // box before it shows one. Only the first check after a lay-out counts,
+    // the score being "au premier essai"; the first quotient box is in every
+    // division.
+    verifier(F, {{F.Txt_reste, attendu_reste}, {F.Txt_quotient, attendu_quotient}}, Peintes::toutes,
+             premiere_apres_pose(F.Txt_quotient(0)), F.Command1);
 }
 
 // Help panel

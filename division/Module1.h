@@ -30,7 +30,6 @@ void poser_restes();
 // Every box emptied and in its first colours, the help panel too; but the text
 // of `premiere`, where the pupil starts, is left for commencer_dans.
 void effacer_division(const ui::TextBox* premiere = nullptr);
-void choisir_nombres();
 void prendre_nombres_choisis();
 void cocher_options();
 

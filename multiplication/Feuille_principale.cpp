@@ -1,11 +1,13 @@
 #include "multiplication/Feuille_principale.h"
 
-#include "app/Feuille_A_Propos.h"
-#include "app/images.h"
 #include "common/colonnes.h"
+#include "common/images.h"
+#include "common/jugement.h"
+#include "common/noms.h"
 #include "common/options.h"
 #include "common/saisie.h"
-#include "common/score.h"
+#include "dialogs/Feuille_A_Propos.h"
+#include "dialogs/Feuille_score.h"
 #include "multiplication/Module2.h"
 #include "ui/keys.h"
 
@@ -132,14 +134,9 @@ int colonne(int c)
     return 5760 - 480 * c;
 }
 
-QString nom(const char* tableau, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(tableau)).arg(index);
-}
-
 ui::Design chiffre_facteur(const char* tableau, std::int16_t i, int top, const char* caption, const char* quel)
 {
-    return {.name = nom(tableau, i), .caption = caption, .left = colonne(i), .top = top, .width = 255,
+    return {.name = nom_d_element(tableau, i), .caption = caption, .left = colonne(i), .top = top, .width = 255,
             .height = 375, .visible = false, .align = ui::Align::center, .font = chiffre,
             .accessible_name = QStringLiteral("Chiffre des %1 du %2 facteur").arg(nom_de_colonne(i), quel)};
 }
@@ -148,9 +145,9 @@ ui::Design case_produit_partiel(std::int16_t i)
 {
     const int c = i % 10, r = i / 10;
     const bool decalage = c < r;
-    return {.name = nom("Et_sommes", i), .left = colonne(c), .top = 2160 + 480 * r, .width = 375, .height = 375,
-            .visible = false,
-            .back_color = decalage ? ui::light_yellow : ui::system_window_background,
+    return {.name = nom_d_element("Et_sommes", i), .left = colonne(c), .top = 2160 + 480 * r, .width = 375,
+            .height = 375, .visible = false,
+            .back_color = decalage ? fond_decalage : fond_neutre,
             .align = ui::Align::center, .font = chiffre,
             .accessible_name = QStringLiteral("Produit partiel %1, %2 des %3")
                                    .arg(r + 1)
@@ -160,7 +157,7 @@ ui::Design case_produit_partiel(std::int16_t i)
 
 ui::Design case_produit(std::int16_t i)
 {
-    return {.name = nom("Et_produit", i), .left = colonne(i), .top = 4680, .width = 375, .height = 375,
+    return {.name = nom_d_element("Et_produit", i), .left = colonne(i), .top = 4680, .width = 375, .height = 375,
             .visible = false, .align = ui::Align::center, .font = chiffre,
             .accessible_name = QStringLiteral("Chiffre des %1 du produit").arg(nom_de_colonne(i))};
 }
@@ -168,9 +165,9 @@ ui::Design case_produit(std::int16_t i)
 ui::Design case_table(std::int16_t i)
 {
     const int u = i % 10, t = i / 10;
-    ui::Design design{.name = nom("lbl_table", i), .left = 480 + 360 * u, .top = 480 + 360 * t, .width = 375,
-                      .height = 375, .align = ui::Align::center, .font = {"MS Sans Serif", 9.75, false},
-                      .border = true};
+    ui::Design design{.name = nom_d_element("lbl_table", i), .left = 480 + 360 * u, .top = 480 + 360 * t,
+                      .width = 375, .height = 375, .align = ui::Align::center,
+                      .font = {"MS Sans Serif", 9.75, false}, .border = true};
     if (i == 0) {
         design.caption = "X";
         design.font.bold = true;

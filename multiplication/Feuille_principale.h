@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Feuille_A_Propos.h"
+#include "dialogs/Feuille_A_Propos.h"
 #include "ui/digit_pad.h"
 #include "ui/form.h"
 

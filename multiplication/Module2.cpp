@@ -5,12 +5,10 @@
 
 #include "common/annonces.h"
 #include "common/chiffres.h"
-#include "common/choix_perso.h"
 #include "common/jugement.h"
 #include "common/nb_chiffres.h"
 #include "common/options.h"
 #include "common/saisie.h"
-#include "common/score.h"
 #include "common/tirage.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "multiplication/Feuille_principale.h"
@@ -77,10 +75,10 @@ void calculer_produits_partiels()
 void initialiser_couleurs()
 {
     auto& f = Feuille_principale();
-    for (auto i : f.Et_produit.indices()) remettre_a_neuf(f.Et_produit(i), ui::system_window_background);
+    for (auto i : f.Et_produit.indices()) remettre_a_neuf(f.Et_produit(i), fond_neutre);
     for (auto i : f.Et_sommes.indices()) {
         const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
-        remettre_a_neuf(f.Et_sommes(i), c >= r ? ui::system_window_background : ui::light_yellow);
+        remettre_a_neuf(f.Et_sommes(i), c >= r ? fond_neutre : fond_decalage);
     }
 }
 
@@ -140,24 +138,18 @@ void nouvelle_multiplication()
     recommencer_multiplication();
 }
 
-void ouvrir_choix_facteurs()
-{
-    ouvrir_choix_perso("Premier facteur =", "Deuxième facteur =", Feuille_principale);
-}
-
 void choisir_facteurs()
 {
-    auto& f = Feuille_principale();
-    f.mnu_choisir_facteurs.setChecked(true);
-    ouvrir_choix_facteurs();
-    // Closing the dialog by its close box keeps the last pair sent, perhaps to
-    // another exercise: five digits on both sides may not fit the product.
-    if (choix_nombre1 * choix_nombre2 <= std::numeric_limits<std::int32_t>::max()) {
-        facteur1 = ui::to_int32(choix_nombre1);
-        facteur2 = choix_nombre2;
+    auto poser = [](std::int32_t premier, std::int32_t second) {
+        // The last pair sent, to another exercise perhaps, may have five
+        // digits on both sides: their product may not fit.
+        if (static_cast<double>(premier) * second > std::numeric_limits<std::int32_t>::max()) return;
+        facteur1 = premier;
+        facteur2 = second;
         nouvelle_multiplication();
-    }
-    f.mnu_choisir_facteurs.setChecked(false);
+    };
+    poser_paire_choisie(Feuille_principale->mnu_choisir_facteurs, "Premier facteur =", "Deuxième facteur =",
+                        Feuille_principale, poser);
 }
 
 void changer_option_facteur1(std::int16_t Index)
@@ -194,23 +186,18 @@ void verifier_multiplication()
     // A check started from the menu keeps the focus in its box until the end;
     // the marking goes first so that no factor digit stays green.
     effacer_marque_case_active();
-    const bool premier_essai = f.Et_sommes(0).BackColor() == ui::system_window_background;
-    fausses_essai = 0;
-    justes_essai = 0;
-    for (auto i : f.Et_sommes.indices()) {
-        auto& boite = f.Et_sommes(i);
-        if (!boite.Visible()) continue;
+    // The expected digits are worked out from the module's partial products
+    // and product; a shift place may stay empty.
+    auto attendu_somme = [](std::int16_t i) {
         const auto c = extraire_chiffre(i, 1), r = extraire_chiffre(i, 2);
-        if (c >= r)
-            juger(boite, chiffre_juste(boite, extraire_chiffre(produits_partiels[r], c - r + 1)));
-        else
-            juger(boite, ui::numeric_value(boite.Text()) == 0);  // a shift place may stay empty
-    }
-    for (int i = 1; i <= nb_chiffres_produit; ++i) {
-        auto& boite = f.Et_produit(i - 1);
-        if (boite.Visible()) juger(boite, chiffre_juste(boite, chiffres_produit[i - 1]));
-    }
-    if (premier_essai) mettre_a_jour_totaux();
-    f.announce(bilan_lu());
-    f.cde_commencer.setFocus();
+        if (c < r) return Attendu{QStringLiteral("0"), Lecture::vide_pour_zero};
+        return Attendu{ui::decimal_text(extraire_chiffre(produits_partiels[r], c - r + 1)), Lecture::chiffre};
+    };
+    auto attendu_produit = [](std::int16_t i) {
+        return Attendu{ui::decimal_text(chiffres_produit[i]), Lecture::chiffre};
+    };
+    // Only the first check after a set-up counts, the score being "au premier
+    // essai"; the units box of the first row is in every operation.
+    verifier(f, {{f.Et_sommes, attendu_somme}, {f.Et_produit, attendu_produit}}, Peintes::visibles,
+             premiere_apres_pose(f.Et_sommes(0)), f.cde_commencer);
 }

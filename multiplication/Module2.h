@@ -27,7 +27,6 @@ void initialiser_couleurs();
 void poser_multiplication();
 void nouvelle_multiplication();
 void recommencer_multiplication();
-void ouvrir_choix_facteurs();
 void choisir_facteurs();
 void changer_option_facteur1(std::int16_t Index);
 void changer_option_facteur2(std::int16_t Index);

@@ -1,4 +1,5 @@
 #include "common/chiffres.h"
+#include "common/jugement.h"
 #include "common/nb_chiffres.h"
 #include "multiplication/Feuille_principale.h"
 #include "multiplication/Module2.h"
@@ -11,8 +12,7 @@ namespace {
 bool case_a_reperer(std::int16_t Index)
 {
     const auto c = extraire_chiffre(Index, 1), r = extraire_chiffre(Index, 2);
-    return c >= r && c - r + 1 <= nb_chiffres1 &&
-           Feuille_principale->Et_sommes(Index).BackColor() == ui::system_window_background;
+    return c >= r && c - r + 1 <= nb_chiffres1 && encore_neutre(Feuille_principale->Et_sommes(Index));
 }
 
 void colorer_facteurs(std::int16_t Index, ui::Color couleur)

@@ -7,9 +7,9 @@
 
 #include "addition/Feuille_addition.h"
 #include "addition/Module3.h"
-#include "app/Feuille_A_Propos.h"
 #include "app/Feuille_Tibalou.h"
 #include "common/score.h"
+#include "dialogs/Feuille_A_Propos.h"
 #include "dialogs/Feuille_score.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "division/Feuille_division.h"

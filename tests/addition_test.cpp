@@ -198,6 +198,18 @@ private slots:
         });
         QCOMPARE(Feuille_score->Label3.Caption(), QString("33"));
     }
+
+    // The addition reads a box as typed, where the division reads its
+    // number: "05" in the units of 3 + 2 is wrong.
+    void une_case_se_lit_telle_qu_ecrite()
+    {
+        dans_la_fenetre(Feuille_Tibalou->Command4, [] {
+            choisir_termes("3", "2");
+            type(case_resultat(0), "05");
+            click(Feuille_addition->Command3);
+            QVERIFY(painted_color(case_resultat(0)) == ui::red && compteurs().mid(0, 2) == (QList<int>{0, 1}));
+        });
+    }
 };
 
 TIBALOU_TEST_MAIN(AdditionTest)

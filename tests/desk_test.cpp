@@ -18,8 +18,8 @@
 #include <cmath>
 
 #include "addition/Feuille_addition.h"
-#include "app/Feuille_A_Propos.h"
 #include "app/Feuille_Tibalou.h"
+#include "dialogs/Feuille_A_Propos.h"
 #include "dialogs/Feuille_score.h"
 #include "dialogs/feuille_choix_perso.h"
 #include "division/Feuille_division.h"

@@ -9,8 +9,8 @@
 #include <functional>
 #include <memory>
 
-#include "app/Feuille_A_Propos.h"
 #include "common/score.h"
+#include "dialogs/Feuille_A_Propos.h"
 #include "tests/dialogue.h"
 #include "tests/test_main.h"
 #include "ui/random.h"

@@ -1,6 +1,6 @@
-#include "app/Feuille_A_Propos.h"
+#include "dialogs/Feuille_A_Propos.h"
 
-#include "app/images.h"
+#include "common/images.h"
 #include "ui/keys.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/images.h"
+#include "common/images.h"
 
 const char* const image_tibalou = ":/images/tibalou";
 #ifndef __EMSCRIPTEN__
