@@ -330,6 +330,10 @@ private slots:
         QCOMPARE(events.filter(QRegularExpression("got|lost")),
                  (QStringList{"boite lost", "case 10 got", "case 10 lost", "case 1 got", "case 1 lost", "case 2 got"}));
         QVERIFY(f.focused() == &f.cases(2) && has_keyboard_focus(f.cases(2)));
+        // A panel's box is the window's as much as any other.
+        f.cadre.setVisible(true);
+        click(f.dans_cadre);
+        QVERIFY(f.focused() == &f.dans_cadre && events.endsWith("case 2 lost"));
     }
 
     // Menus and other windows take the keyboard without focus events.
