@@ -10,15 +10,19 @@ CMAKE_ARGS ?=
 ACTIONS ?= 1000000
 SEED ?=
 
+# The CMake preset (CMakePresets.json) that builds in BUILD: "default" in
+# build/, "sanitize" in build-sanitize/, "clang" in build-clang/.
+PRESET = $(if $(filter build,$(BUILD)),default,$(BUILD:build-%=%))
+
 run: build
 	$(BUILD)/tibalou
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset $(PRESET) -j $(JOBS)
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --preset $(PRESET) $(CMAKE_ARGS) >/dev/null
+	cmake --build --preset $(PRESET) -j $(JOBS)
 
 deps:
 	@sh scripts/install-deps.sh
@@ -33,8 +37,8 @@ soak: build
 # abort(), on which the soak passes on what it held back of stderr.
 soak-x: deps
 	@sh scripts/install-deps.sh x
-	cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
-	cmake --build $(BUILD) --target soak_x -j $(JOBS)
+	cmake --preset $(PRESET) $(CMAKE_ARGS) >/dev/null
+	cmake --build --preset $(PRESET) --target soak_x -j $(JOBS)
 	ASAN_OPTIONS=$${ASAN_OPTIONS:-abort_on_error=1} \
 	LSAN_OPTIONS=$${LSAN_OPTIONS:-suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0} \
 	UBSAN_OPTIONS=$${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1:abort_on_error=1} \
@@ -42,19 +46,16 @@ soak-x: deps
 		--actions $(if $(filter command line environment,$(origin ACTIONS)),$(ACTIONS),100000) \
 		$(if $(SEED),--seed $(SEED))
 
-# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (the sanitizers' options are the test preset's).
 sanitize: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTIBALOU_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
-	cmake --build build-sanitize -j $(JOBS)
-	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory test BUILD=build-sanitize
 
 # Speed and memory against bare Qt Widgets, measured in one run.
 bench: deps
 	@sh scripts/install-deps.sh bench
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
-	cmake --build $(BUILD) --target bench -j $(JOBS)
+	cmake --preset $(PRESET) $(CMAKE_ARGS) >/dev/null
+	cmake --build --preset $(PRESET) --target bench -j $(JOBS)
 	$(BUILD)/bench/bench
 
 # The Debian source and binary packages, built by dpkg-buildpackage from a

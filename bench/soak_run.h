@@ -41,6 +41,16 @@ public:
     // Runs the program until the actions are done or one check fails; 0 when all held.
     int run();
 
+    // The soak's draws, from its seed, and its log of the last actions, for
+    // whatever acts on its behalf.
+    int roll(int n) { return static_cast<int>(pick_() % static_cast<std::uint64_t>(n)); }
+    template <class T>
+    T& any_of(std::vector<T>& items)
+    {
+        return items[roll(static_cast<int>(items.size()))];
+    }
+    void note(const QString& what);
+
 protected:
     // One action on the window in front; `index` counts from 0.
     virtual void act(ui::Form& form, long index) = 0;
@@ -50,14 +60,6 @@ protected:
     virtual void report_more() {}
     // Called before the program runs again, and once at the end.
     virtual void between_runs() {}
-
-    int roll(int n) { return static_cast<int>(pick_() % static_cast<std::uint64_t>(n)); }
-    template <class T>
-    T& any_of(std::vector<T>& items)
-    {
-        return items[roll(static_cast<int>(items.size()))];
-    }
-    void note(const QString& what);
 
     // The controls of a window that the pupil can reach with the mouse.
     template <class C>

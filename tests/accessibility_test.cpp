@@ -154,6 +154,7 @@ private slots:
         QCOMPARE(cellule->columnHeaderCells().value(0)->text(QAccessible::Name), QString("Colonne 8, 8"));
         QCOMPARE(cellule->rowHeaderCells().value(0)->text(QAccessible::Name), QString("Ligne 7, 7"));
         QCOMPARE(cellule->table()->object(), table->object());
+        QCOMPARE(grille->cellAt(0, 0)->role(), QAccessible::ColumnHeader);  // the corner, "X", is a cell too
         QCOMPARE(grille->cellAt(0, 3)->role(), QAccessible::ColumnHeader);
         QCOMPARE(grille->cellAt(4, 0)->role(), QAccessible::RowHeader);
         QVERIFY(!grille->cellAt(10, 0));
@@ -171,12 +172,12 @@ private slots:
         QVERIFY(wait_until_active(Feuille_addition));
         poser_par(Feuille_addition, Feuille_addition->mnu_choix_termes, "47", "38");
         QCOMPARE(description(resultat(0)), QString("47 plus 38"));
-        QVERIFY(has_keyboard_focus(resultat(0)));
+        VERIFY_FOCUS(resultat(0));
         activate(Feuille_Tibalou);
         activate(Feuille_addition);
         QCOMPARE(description(resultat(0)), QString("47 plus 38"));
         keypad_digit(resultat(0), 5);
-        QVERIFY(has_keyboard_focus(resultat(1)));
+        VERIFY_FOCUS(resultat(1));
         QCOMPARE(description(resultat(0)), QString());
         QCOMPARE(description(resultat(1)), QString());
         QCOMPARE(nom(Feuille_addition->terme1(1)), QString("Chiffre des dizaines du premier terme, 4"));
@@ -196,7 +197,9 @@ private slots:
         // the arrival itself, and not said.
         const QString pose = resultat(0).Text();
         QTest::keyPress(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(has_keyboard_focus(resultat(0)) && !pose.isEmpty() && resultat(0).Text() == pose);
+        VERIFY_FOCUS(resultat(0));
+        QVERIFY(!pose.isEmpty());
+        QCOMPARE(resultat(0).Text(), pose);
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(resultat(0).Text(), QString());
         click(resultat(1));
@@ -217,7 +220,7 @@ private slots:
         Feuille_principale.show();
         QVERIFY(wait_until_active(Feuille_principale));
         click(m.cde_commencer);
-        QVERIFY(has_keyboard_focus(m.Et_sommes(0)));
+        VERIFY_FOCUS(m.Et_sommes(0));
         choose(m.mnu_commencer);
         QTRY_COMPARE(description(m.Et_sommes(0)), QString("%1 fois %2").arg(facteur1).arg(facteur2));
         Feuille_principale.unload();
@@ -251,11 +254,11 @@ private slots:
         Feuille_addition.show();
         QVERIFY(wait_until_active(Feuille_addition));
         click(Feuille_addition->Command2);
-        QVERIFY(has_keyboard_focus(resultat(0)));
+        VERIFY_FOCUS(resultat(0));
         QSignalSpy moves(qApp, &QApplication::focusChanged);
         nouvelle_addition();
         QCOMPARE(moves.count(), 0);
-        QVERIFY(has_keyboard_focus(resultat(0)));
+        VERIFY_FOCUS(resultat(0));
         Feuille_addition.unload();
     }
 };

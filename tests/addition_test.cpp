@@ -76,85 +76,107 @@ private slots:
     {
         dans_la_fenetre(Feuille_Tibalou->Command4, [] {
             FeuilleAddition& f = Feuille_addition();
-            QVERIFY(f.signe.Caption() == "+" && !visible(f.Command3) && has_keyboard_focus(f.Command2));
+            QCOMPARE(f.signe.Caption(), QString("+"));
+            QVERIFY(!visible(f.Command3));
+            VERIFY_FOCUS(f.Command2);
             click(case_resultat(6));
             keypad_digit(case_resultat(6), 4);
-            QVERIFY(has_keyboard_focus(case_resultat(6)));
+            VERIFY_FOCUS(case_resultat(6));
             choose(f.mnu_long1(3));
             click(f.Command1);
-            QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
+            QVERIFY(!Feuille_addition.loaded());
+            QVERIFY(Feuille_score.shown());
         });
         QCOMPARE(Feuille_score->Label3.Caption(), QString("0"));
-        QVERIFY(wait_until_active(Feuille_score) && has_keyboard_focus(Feuille_score->Command1));
+        QVERIFY(wait_until_active(Feuille_score));
+        VERIFY_FOCUS(Feuille_score->Command1);
         click(Feuille_score->Command1);
         QVERIFY(!Feuille_score.loaded());
 
         dans_la_fenetre(Feuille_Tibalou->Command5, [] {
             FeuilleAddition& f = Feuille_addition();
-            QVERIFY(f.mnu_long1(1).Checked() && !f.mnu_long1(3).Checked());
+            QVERIFY(f.mnu_long1(1).Checked());
+            QVERIFY(!f.mnu_long1(3).Checked());
             choisir_termes("47", "38");
             keypad_digit(case_resultat(0), 9);
             click(f.Command3);
             close_box(Feuille_addition);
-            QVERIFY(!Feuille_addition.loaded() && Feuille_score.shown());
+            QVERIFY(!Feuille_addition.loaded());
+            QVERIFY(Feuille_score.shown());
         });
-        QVERIFY(Feuille_score->Label3.Caption() == "100" && total_chiffres == 1);
+        QCOMPARE(Feuille_score->Label3.Caption(), QString("100"));
+        QCOMPARE(total_chiffres, 1);
 
         dans_la_fenetre(Feuille_Tibalou->Command4, [] { QCOMPARE(Feuille_addition->signe.Caption(), QString("+")); });
     }
 
-    // Drawn by the length options or chosen by the pupil ("a+b"): the larger
-    // number on top, the sign and the rule in their column, the keyboard in the
+    void problemes_poses_data()
+    {
+        QTest::addColumn<bool>("moins");
+        QTest::addColumn<int>("long1");
+        QTest::addColumn<int>("long2");
+        QTest::addColumn<QList<double>>("suite");
+        QTest::addColumn<int>("tirages");
+        QTest::addColumn<QString>("termes");  // "a+b" chosen by the pupil, empty when drawn
+        QTest::addColumn<QString>("vu");
+        // Lengths 3 and 5 drawn, then 550 and 32 500.
+        const QList<double> tirees{0.3, 0.9, 0.5, 0.25}, moitie{0.5};
+        QTest::newRow("addition tirée") << false << 1 << 1 << tirees << 4 << "" << "32500 550 33050 col 5";
+        QTest::newRow("soustraction tirée") << true << 1 << 1 << tirees << 4 << "" << "32500 550 31950 col 5";
+        QTest::newRow("six chiffres au plus haut")
+            << false << 6 << 6 << QList<double>{0.9999999} << 2 << "" << "999999 999999 1999998 col 6";
+        QTest::newRow("le plus grand en haut") << false << 2 << 6 << moitie << 2 << "" << "550000 55 550055 col 6";
+        QTest::newRow("7+5") << false << 6 << 1 << moitie << 0 << "7+5" << "7 5 12 col 1";
+        QTest::newRow("3-45 posé 45-3") << true << 6 << 1 << moitie << 0 << "3+45" << "45 3 42 col 2";
+        QTest::newRow("10000-9999") << true << 6 << 1 << moitie << 0 << "10000+9999" << "10000 9999 1 col 5";
+        QTest::newRow("45-45") << true << 6 << 1 << moitie << 0 << "45+45" << "45 45 0 col 2";
+        QTest::newRow("termes vides") << false << 6 << 1 << moitie << 0 << "+" << "0 0 0 col 1";
+    }
+
+    // Drawn by the length options or chosen by the pupil: the larger number
+    // on top, the sign and the rule in their column, the keyboard in the
     // units, then box after box to "Vérifier"; a length chosen now waits for
     // the next problem.
     void problemes_poses()
     {
-        struct Cas {
-            bool moins;
-            std::int16_t long1, long2;
-            std::vector<double> suite;
-            int tirages;
-            const char *termes, *vu;
-        };
-        const Cas cas[] = {
-            // Lengths 3 and 5, then 550 and 32 500.
-            {false, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, nullptr, "32500 550 33050 col 5"},
-            {true, 1, 1, {0.3, 0.9, 0.5, 0.25}, 4, nullptr, "32500 550 31950 col 5"},
-            {false, 6, 6, {0.9999999}, 2, nullptr, "999999 999999 1999998 col 6"},
-            {false, 2, 6, {0.5}, 2, nullptr, "550000 55 550055 col 6"},
-            {false, 6, 1, {0.5}, 0, "7+5", "7 5 12 col 1"},
-            {true, 6, 1, {0.5}, 0, "3+45", "45 3 42 col 2"},
-            {true, 6, 1, {0.5}, 0, "10000+9999", "10000 9999 1 col 5"},
-            {true, 6, 1, {0.5}, 0, "45+45", "45 45 0 col 2"},
-            {false, 6, 1, {0.5}, 0, "+", "0 0 0 col 1"},
-        };
-        for (const Cas& c : cas)
-            dans_la_fenetre(c.moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4, [&] {
-                FeuilleAddition& f = Feuille_addition();
-                choose(f.mnu_long1(c.long1));
-                choose(f.mnu_long2(c.long2));
-                const ui::FixedSequence& suite = tirer_dans(c.suite);
-                const int semences = c.termes ? 0 : 1;  // each draw re-seeds first
-                if (c.termes)
-                    choisir_termes(QString(c.termes).section('+', 0, 0), QString(c.termes).section('+', 1));
-                else
-                    click(f.Command2);
-                QCOMPARE(operation(), QString(c.vu));
-                QVERIFY(suite.reseed_count() == semences && suite.draw_count() == c.tirages);
-                QCOMPARE(f.Line1.ends().x1, f.signe.Left());
-                QVERIFY(visible(f.Command3) && f.mnu_long1(c.long1).Checked() && !f.mnu_choix_termes.Checked());
-                for (int k = 0; k <= 6 && visible(case_resultat(k)); ++k) {
-                    QVERIFY(has_keyboard_focus(case_resultat(k)));
-                    keypad_digit(case_resultat(k), 9);
-                }
-                QVERIFY(has_keyboard_focus(f.Command3));
-                choose(f.mnu_long1(4));
-                choose(f.mnu_long1(5));
-                for (std::int16_t i = 1; i <= 6; ++i) QCOMPARE(f.mnu_long1(i).Checked(), i == 5);
-                QCOMPARE(operation(), QString(c.vu));
+        QFETCH(bool, moins);
+        QFETCH(int, long1);
+        QFETCH(int, long2);
+        QFETCH(QList<double>, suite);
+        QFETCH(int, tirages);
+        QFETCH(QString, termes);
+        QFETCH(QString, vu);
+        dans_la_fenetre(moins ? Feuille_Tibalou->Command5 : Feuille_Tibalou->Command4, [&] {
+            FeuilleAddition& f = Feuille_addition();
+            choose(f.mnu_long1(static_cast<std::int16_t>(long1)));
+            choose(f.mnu_long2(static_cast<std::int16_t>(long2)));
+            const ui::FixedSequence& tirees = tirer_dans({suite.begin(), suite.end()});
+            const int semences = termes.isEmpty() ? 1 : 0;  // each draw re-seeds first
+            if (termes.isEmpty())
                 click(f.Command2);
-                QVERIFY(suite.reseed_count() == semences + 1 && (nb_chiffres1 == 5 || nb_chiffres2 == 5));
-            });
+            else
+                choisir_termes(termes.section('+', 0, 0), termes.section('+', 1));
+            QCOMPARE(operation(), vu);
+            QCOMPARE(tirees.reseed_count(), semences);
+            QCOMPARE(tirees.draw_count(), tirages);
+            QCOMPARE(f.Line1.ends().x1, f.signe.Left());
+            QVERIFY(visible(f.Command3));
+            QVERIFY(f.mnu_long1(static_cast<std::int16_t>(long1)).Checked());
+            QVERIFY(!f.mnu_choix_termes.Checked());
+            for (int k = 0; k <= 6 && visible(case_resultat(k)); ++k) {
+                VERIFY_FOCUS(case_resultat(k));
+                keypad_digit(case_resultat(k), 9);
+            }
+            VERIFY_FOCUS(f.Command3);
+            choose(f.mnu_long1(4));
+            choose(f.mnu_long1(5));
+            for (std::int16_t i = 1; i <= 6; ++i) QCOMPARE(f.mnu_long1(i).Checked(), i == 5);
+            QCOMPARE(operation(), vu);
+            click(f.Command2);
+            QCOMPARE(tirees.reseed_count(), semences + 1);
+            QVERIFY2(nb_chiffres1 == 5 || nb_chiffres2 == 5,
+                     qPrintable(QString("longueurs %1 et %2").arg(nb_chiffres1).arg(nb_chiffres2)));
+        });
     }
 
     void saisie_au_pave_puis_verifications_comptees()
@@ -166,24 +188,28 @@ private slots:
             main_row_digit(case_resultat(0), 5);
             key_click(case_resultat(0), Qt::Key_Backspace);
             type(case_resultat(0), "a-+ 3");
-            QVERIFY(has_keyboard_focus(case_resultat(0)) && case_resultat(0).Text() == "53");
+            VERIFY_FOCUS(case_resultat(0));
+            QCOMPARE(case_resultat(0).Text(), QString("53"));
             // Coming back to a box empties it; the keypad moves on.
             tab_from(case_resultat(0));
             click(case_resultat(0));
             keypad_digit(case_resultat(0), 5);
-            QVERIFY(has_keyboard_focus(case_resultat(1)) && case_resultat(1).Text().isEmpty());
+            VERIFY_FOCUS(case_resultat(1));
+            QCOMPARE(case_resultat(1).Text(), QString());
 
             click(f.Command3);  // the tens left empty
-            QVERIFY(painted_color(case_resultat(0)) == ui::green && painted_color(case_resultat(1)) == ui::red);
+            QCOMPARE(painted_color(case_resultat(0)), ui::green);
+            QCOMPARE(painted_color(case_resultat(1)), ui::red);
             QCOMPARE(compteurs(), (QList<int>{1, 1, 1, 2, 50}));
-            QVERIFY(has_keyboard_focus(f.Command2));
+            VERIFY_FOCUS(f.Command2);
             // A checked box, red or green, keeps the focus for its correction, and every check counts.
             click(case_resultat(0));
             keypad_digit(case_resultat(0), 5);
-            QVERIFY(has_keyboard_focus(case_resultat(0)));
+            VERIFY_FOCUS(case_resultat(0));
             click(case_resultat(1));
             keypad_digit(case_resultat(1), 8);
-            QVERIFY(has_keyboard_focus(case_resultat(1)) && case_resultat(0).Text() == "5");
+            VERIFY_FOCUS(case_resultat(1));
+            QCOMPARE(case_resultat(0).Text(), QString("5"));
             click(f.Command3);
             QCOMPARE(painted_color(case_resultat(1)), ui::green);
             QCOMPARE(compteurs(), (QList<int>{2, 0, 3, 4, 75}));
@@ -207,7 +233,8 @@ private slots:
             choisir_termes("3", "2");
             type(case_resultat(0), "05");
             click(Feuille_addition->Command3);
-            QVERIFY(painted_color(case_resultat(0)) == ui::red && compteurs().mid(0, 2) == (QList<int>{0, 1}));
+            QCOMPARE(painted_color(case_resultat(0)), ui::red);
+            QCOMPARE(compteurs().mid(0, 2), (QList<int>{0, 1}));
         });
     }
 };

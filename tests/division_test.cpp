@@ -94,29 +94,39 @@ private slots:
         QCOMPARE(ui::runtime_error_count(), 0);
     }
 
+    void disposition_puis_chemin_du_pave_data()
+    {
+        QTest::addColumn<QString>("dividende");
+        QTest::addColumn<QString>("diviseur");
+        QTest::addColumn<QString>("disposition");
+        QTest::addColumn<QString>("chemin");
+        QTest::newRow("1234÷5") << "1234" << "5" << "246.. ..23'. ...34' ....4 ..... ....."
+                                << "q0 r2 r1 q1 r11 r10 q2 r20 cde_verifier";
+        QTest::newRow("12÷345") << "12" << "345" << "0.... ...12 ..... ..... ..... ....." << "q0 r0 r1 cde_verifier";
+        QTest::newRow("45÷9") << "45" << "9" << "5.... ....0 ..... ..... ..... ....." << "q0 r0 cde_verifier";
+        QTest::newRow("5000÷51") << "5000" << "51" << "98... ..410' ....2 ..... ..... ....."
+                                 << "q0 r1 r2 r0 q1 r10 cde_verifier";
+        QTest::newRow("98765÷4") << "98765" << "4" << "24691 18'... .27'.. ..36'. ...05' ....1"
+                                 << "q0 r4 r3 q1 r13 r12 q2 r22 r21 q3 r31 r30 q4 r40 cde_verifier";
+    }
+
     // The expected digits, the yellow ones marked ', then the boxes the keypad
     // goes through, each filled with its expected digit, and all of them right.
     void disposition_puis_chemin_du_pave()
     {
-        const char* const cas[][4] = {
-            {"1234", "5", "246.. ..23'. ...34' ....4 ..... .....", "q0 r2 r1 q1 r11 r10 q2 r20 cde_verifier"},
-            {"12", "345", "0.... ...12 ..... ..... ..... .....", "q0 r0 r1 cde_verifier"},
-            {"45", "9", "5.... ....0 ..... ..... ..... .....", "q0 r0 cde_verifier"},
-            {"5000", "51", "98... ..410' ....2 ..... ..... .....", "q0 r1 r2 r0 q1 r10 cde_verifier"},
-            {"98765", "4", "24691 18'... .27'.. ..36'. ...05' ....1",
-             "q0 r4 r3 q1 r13 r12 q2 r22 r21 q3 r31 r30 q4 r40 cde_verifier"},
-        };
-        for (const auto& [dividende, diviseur, disposition, chemin] : cas) {
-            ouvrir();
-            poser(dividende, diviseur);
-            QCOMPARE(rendu(vue), disposition);
-            QVERIFY(has_keyboard_focus(F().cde_GO));
-            QCOMPARE(remplir_au_pave(), chemin);
-            click(F().cde_verifier);
-            const int cases = static_cast<int>(QString(chemin).count(' '));
-            QCOMPARE(compteurs(), (QList<int>{cases, 0, cases, cases, 100}));
-            QVERIFY(has_keyboard_focus(F().Command1));
-        }
+        QFETCH(QString, dividende);
+        QFETCH(QString, diviseur);
+        QFETCH(QString, disposition);
+        QFETCH(QString, chemin);
+        ouvrir();
+        poser(dividende, diviseur);
+        QCOMPARE(rendu(vue), disposition);
+        VERIFY_FOCUS(F().cde_GO);
+        QCOMPARE(remplir_au_pave(), chemin);
+        click(F().cde_verifier);
+        const int cases = static_cast<int>(chemin.count(' '));
+        QCOMPARE(compteurs(), (QList<int>{cases, 0, cases, cases, 100}));
+        VERIFY_FOCUS(F().Command1);
     }
 
     void verification_et_premier_essai()
@@ -129,7 +139,7 @@ private slots:
         saisir(F().Txt_reste(11), "7");
         saisir(F().Txt_reste(10), "05");
         saisir(F().Txt_reste(20), "0");
-        QVERIFY(has_keyboard_focus(F().Txt_reste(20)));  // main-row digits stay
+        VERIFY_FOCUS(F().Txt_reste(20));  // main-row digits stay
         F().Txt_reste(44).setText("3");                  // hidden: painted, not counted
         click(F().cde_verifier);
         QCOMPARE(rendu(teinte), QString("vvv.. ..rv. ...rv ....v ..... ....."));
@@ -144,11 +154,11 @@ private slots:
         QCOMPARE(compteurs(), (QList<int>{7, 1, 6, 8, 75}));
         click(F().Txt_quotient(0));
         keypad_digit(F().Txt_quotient(0), 2);  // a judged box keeps the focus
-        QVERIFY(has_keyboard_focus(F().Txt_quotient(0)));
+        VERIFY_FOCUS(F().Txt_quotient(0));
 
         // "(Re-) Commencer": the same division, empty, and a check that counts.
         click(F().cde_GO);
-        QVERIFY(has_keyboard_focus(F().Txt_quotient(0)));
+        VERIFY_FOCUS(F().Txt_quotient(0));
         QCOMPARE(rendu(vue), QString("201.. ..00'. ...05' ....0 ..... ....."));
         QCOMPARE(F().Txt_reste(11).Text(), QString());
         remplir_au_pave();
@@ -167,15 +177,16 @@ private slots:
         QList<int> totaux;
         when_modal([&] {
             totaux = compteurs().mid(2);
-            vu << QString::number(wait_until_active(Feuille_division) && has_keyboard_focus(F().Command1))
+            vu << (wait_until_active(Feuille_division) ? keyboard_focus() : "inactive")
                << legendes(F().Et_dividende) << legendes(F().Et_diviseur)
                << QString::number(visible(F().Fr_aide));
             click(F().Command2);
         });
         click(Feuille_Tibalou->Command1);
-        QCOMPARE(vu, (QStringList{"1", "0055_", "5____", "0"}));  // 5500 ÷ 5
+        QCOMPARE(vu, (QStringList{"Feuille_division.Command1", "0055_", "5____", "0"}));  // 5500 ÷ 5
         QCOMPARE(totaux, (QList<int>{0, 0, 75}));                   // the totals only start again
-        QVERIFY(!Feuille_division.loaded() && Feuille_score.shown());
+        QVERIFY(!Feuille_division.loaded());
+        QVERIFY(Feuille_score.shown());
         QCOMPARE(Feuille_score->Label3.Caption(), QString("75"));
         Feuille_score.unload();
 
@@ -187,10 +198,11 @@ private slots:
         QCOMPARE(tirages.reseed_count(), 2);
         QCOMPARE(rendu(vue), QString("100.. ..00'. ...00' ....0 ..... ....."));
         open_and_close(F().mnu_options);  // the ticks are set as the menu opens
-        QVERIFY(!F().mnu_dvdende_4.Checked() && F().mnu_dvdende_5.Checked() && !F().mnu_dvseur_1.Checked() &&
-                F().mnu_dvseur_3.Checked());
+        QCOMPARE((QList<bool>{F().mnu_dvdende_4.Checked(), F().mnu_dvdende_5.Checked(), F().mnu_dvseur_1.Checked(),
+                              F().mnu_dvseur_3.Checked()}),
+                 (QList<bool>{false, true, false, true}));
         click(F().Command1);
-        QVERIFY(has_keyboard_focus(F().cde_GO));
+        VERIFY_FOCUS(F().cde_GO);
         saisir(F().Txt_quotient(0), "4");
         QVERIFY(a_propos_pendant([] {  // Ctrl and Alt let go before the M
             key_press(F().Txt_quotient(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
@@ -202,7 +214,53 @@ private slots:
         Feuille_score.unload();
         ouvrir();
         close_box(Feuille_division);
-        QVERIFY(!Feuille_division.loaded() && !Feuille_score.loaded());
+        QVERIFY(!Feuille_division.loaded());
+        QVERIFY(!Feuille_score.loaded());
+    }
+
+    void chaque_longueur_pose_sa_division_data()
+    {
+        QTest::addColumn<QString>("entree");
+        QTest::addColumn<QString>("dividende");  // as legendes() reads it, the units first
+        QTest::addColumn<QString>("diviseur");
+        QTest::newRow("dividende à 2 chiffres") << "mnu_dvdende_2" << "01___" << "1____";
+        QTest::newRow("dividende à 3 chiffres") << "mnu_dvdende_3" << "001__" << "1____";
+        QTest::newRow("dividende à 4 chiffres") << "mnu_dvdende_4" << "0001_" << "1____";
+        QTest::newRow("dividende à 5 chiffres") << "mnu_dvdende_5" << "00001" << "1____";
+        QTest::newRow("diviseur à 1 chiffre") << "mnu_dvseur_1" << "0001_" << "1____";
+        QTest::newRow("diviseur à 2 chiffres") << "mnu_dvseur_2" << "0001_" << "10___";
+        QTest::newRow("diviseur à 3 chiffres") << "mnu_dvseur_3" << "0001_" << "100__";
+        QTest::newRow("diviseur à 4 chiffres") << "mnu_dvseur_4" << "0001_" << "1000_";
+        QTest::newRow("diviseur à 5 chiffres") << "mnu_dvseur_5" << "0001_" << "10000";
+    }
+
+    // Over 5500 ÷ 5, each length option poses the smallest numbers of its
+    // lengths (the lowest draws), leaving no digit of the longer dividend,
+    // and is the one ticked of its kind as the menu opens.
+    void chaque_longueur_pose_sa_division()
+    {
+        QFETCH(QString, entree);
+        QFETCH(QString, dividende);
+        QFETCH(QString, diviseur);
+        ouvrir();
+        QCOMPARE(legendes(F().Et_dividende) + " " + legendes(F().Et_diviseur), QString("0055_ 5____"));
+        tirer_dans({0.0, 0.0});
+        ui::MenuEntry* option = nullptr;
+        for (ui::MenuEntry* e : F().menu_entries())
+            if (e->name() == entree) option = e;
+        QVERIFY(option);
+        choose(*option);
+        QCOMPARE(legendes(F().Et_dividende) + " " + legendes(F().Et_diviseur), dividende + " " + diviseur);
+        open_and_close(F().mnu_options);
+        QStringList coches;
+        for (ui::MenuEntry* e : F().menu_entries())
+            if (e->Checked() && (e->name().startsWith("mnu_dvdende_") || e->name().startsWith("mnu_dvseur_")))
+                coches << e->name();
+        const QString autre = entree.startsWith("mnu_dvdende_") ? "mnu_dvseur_1" : "mnu_dvdende_4";
+        coches.sort();
+        QStringList attendues{entree, autre};
+        attendues.sort();
+        QCOMPARE(coches, attendues);
     }
 
     void panneau_d_aide()
@@ -210,15 +268,16 @@ private slots:
         ouvrir();
         poser("4000", "51");
         choose(F().mnu_affich_aide);
-        QVERIFY(visible(F().Fr_aide) && F().mnu_affich_aide.Checked());
+        QVERIFY(visible(F().Fr_aide));
+        QVERIFY(F().mnu_affich_aide.Checked());
         QCOMPARE(F().Fr_aide_diviseur.Caption(), QString("51"));
         click(F().Fr_aide_txt_chiffre);
         keypad_digit(F().Fr_aide_txt_chiffre, 7);
         QCOMPARE(F().Fr_aide_résultat.Caption(), QString("357"));
-        QVERIFY(has_keyboard_focus(F().cde_verifier));
+        VERIFY_FOCUS(F().cde_verifier);
         saisir(F().Fr_aide_txt_chiffre, "a");  // dropped, yet its release writes a product
         QCOMPARE(F().Fr_aide_txt_chiffre.Text() + "=" + F().Fr_aide_résultat.Caption(), QString("=0"));
-        QVERIFY(has_keyboard_focus(F().cde_verifier));
+        VERIFY_FOCUS(F().cde_verifier);
 
         click(F().Fr_aide_txt_chiffre);
         tab_from(F().Fr_aide_txt_chiffre);  // Tab is no try
@@ -232,7 +291,8 @@ private slots:
         QCOMPARE(F().Fr_aide_txt_chiffre.Text() + F().Fr_aide_diviseur.Caption() + F().Fr_aide_résultat.Caption(),
                  QString("5"));
         choose(F().mnu_affich_aide);
-        QVERIFY(!visible(F().Fr_aide) && !F().mnu_affich_aide.Checked());
+        QVERIFY(!visible(F().Fr_aide));
+        QVERIFY(!F().mnu_affich_aide.Checked());
     }
 
     // Ten digit keys held down together, then one repeating: the box keeps
@@ -249,7 +309,7 @@ private slots:
         deliver(F().Fr_aide_txt_chiffre, repetition);
         key_release(F().Fr_aide_txt_chiffre, Qt::Key_8);
         QCOMPARE(F().Fr_aide_txt_chiffre.Text() + "=" + F().Fr_aide_résultat.Caption(), QString("8=408"));
-        QVERIFY(has_keyboard_focus(F().cde_verifier));
+        VERIFY_FOCUS(F().cde_verifier);
     }
 
     // A draw no divisor can come from stops "Autre opération" on a run-time

@@ -12,6 +12,7 @@
 #include "common/score.h"
 #include "dialogs/Feuille_A_Propos.h"
 #include "tests/dialogue.h"
+#include "tests/focus.h"
 #include "tests/test_main.h"
 #include "ui/random.h"
 #include "ui/testing.h"

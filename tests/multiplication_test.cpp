@@ -92,7 +92,8 @@ private slots:
         au_pave("6565");
         click(f().cde_verifier);
         click(f().cde_quitter);
-        QVERIFY(!Feuille_principale.loaded() && Feuille_score.shown());
+        QVERIFY(!Feuille_principale.loaded());
+        QVERIFY(Feuille_score.shown());
         QCOMPARE(Feuille_score->Label3.Caption(), "100");
         Feuille_principale.show();
         choose(f().mnu_quitter);
@@ -101,14 +102,17 @@ private slots:
         // From the main menu, the marking off and the keyboard on "Commencer"; the close box shows no score.
         Feuille_score.unload();
         click(Feuille_Tibalou->Command3);
-        bool comme_au_dessin = false;
+        QStringList vu;
         when_modal([&] {
-            comme_au_dessin = Feuille_principale.modal() && f().focused() == &f().cde_commencer && !reperage &&
-                              !visible(f().Et_sommes(0)) && enabled(f().mnu_fact2_chiffre(5));
+            vu << QString::number(Feuille_principale.modal()) << (f().focused() ? f().focused()->name() : "")
+               << QString::number(reperage) << QString::number(visible(f().Et_sommes(0)))
+               << QString::number(enabled(f().mnu_fact2_chiffre(5)));
             close_box(Feuille_principale);
         });
         click(Feuille_Tibalou->Command2);
-        QVERIFY(comme_au_dessin && !Feuille_principale.loaded() && !Feuille_score.loaded());
+        QCOMPARE(vu, (QStringList{"1", "cde_commencer", "0", "0", "1"}));
+        QVERIFY(!Feuille_principale.loaded());
+        QVERIFY(!Feuille_score.loaded());
     }
 
     void operation_305_par_207_au_pave_puis_cases_fausses_et_vides()
@@ -125,7 +129,8 @@ private slots:
         main_row_digit(f().Et_sommes(0), 5);
         for (auto touche : {Qt::Key_Backspace, Qt::Key_A, Qt::Key_Space, Qt::Key_Return})
             key_click(f().Et_sommes(0), touche);
-        QVERIFY(f().Et_sommes(0).Text() == "5" && has_keyboard_focus(f().Et_sommes(0)));
+        QCOMPARE(f().Et_sommes(0).Text(), "5");
+        VERIFY_FOCUS(f().Et_sommes(0));
         // Each row right to left, shift places included, then the product, then "Vérifier".
         QCOMPARE(au_pave("5312" "0000" "00016" "53136", [] { return f().focused()->name(); }),
                  "Et_sommes(1) Et_sommes(2) Et_sommes(3) Et_sommes(10) Et_sommes(11) Et_sommes(12) Et_sommes(13) "
@@ -134,7 +139,7 @@ private slots:
         click(f().cde_verifier);
         QCOMPARE(lignes(true), "vvvv vvvv vvvvv vvvvv");
         QCOMPARE(compteurs(), (QList<int>{18, 0, 18, 18, 100}));
-        QVERIFY(has_keyboard_focus(f().cde_commencer));
+        VERIFY_FOCUS(f().cde_commencer);
 
         // "Au début": the same factors, empty neutral boxes, and a check that counts again.
         click(f().Cde_recommencer);
@@ -154,24 +159,37 @@ private slots:
         QCOMPARE(compteurs(), (QList<int>{17, 1, 32, 36, 88}));
     }
 
+    void disposition_des_lignes_et_du_produit_data()
+    {
+        QTest::addColumn<QString>("avant");  // the operation posed before, "a x b", whose boxes must all go
+        QTest::addColumn<QString>("premier");
+        QTest::addColumn<QString>("deuxieme");
+        QTest::addColumn<QString>("boites");
+        QTest::addColumn<QString>("traits");
+        QTest::newRow("305x207") << "" << "305" << "207" << "4 4 5 0 0 5 305x207" << "X3 2 4 y3720";
+        // The second factor stops at four digits.
+        QTest::newRow("12x34567") << "305x207" << "12" << "34567" << "2 3 4 5 0 5 12x3456" << "X4 3 4 y4200";
+        QTest::newRow("7x8") << "12x34567" << "7" << "8" << "2 0 0 0 0 2 7x8" << "X1 0 1 y2760";
+        // Empty numbers are 0: one 0 per digit of the first factor.
+        QTest::newRow("vides") << "7x8" << "" << "" << "1 0 0 0 0 1 0x0" << "X1 0 0 y2760";
+    }
+
     // Boxes per row and in the product; the columns of the sign, of the upper
     // rule's start and of the lower rule's start; the product row's Top.
     void disposition_des_lignes_et_du_produit()
     {
-        const char* const cas[][4] = {
-            {"305", "207", "4 4 5 0 0 5 305x207", "X3 2 4 y3720"},
-            {"12", "34567", "2 3 4 5 0 5 12x3456", "X4 3 4 y4200"},  // the second factor stops at four digits
-            {"7", "8", "2 0 0 0 0 2 7x8", "X1 0 1 y2760"},
-            {"", "", "1 0 0 0 0 1 0x0", "X1 0 0 y2760"},  // empty numbers are 0: one 0 per digit of the first factor
-        };
-        for (const auto& [premier, deuxieme, boites, traits] : cas) {
-            poser(premier, deuxieme);
-            QCOMPARE(lignes(false) + " " + facteurs(), boites);
-            QCOMPARE(QString("X%1 %2 %3 y%4").arg(colonne_de(f().lbl_signe_X.Left()))
-                         .arg(colonne_de(f().Ligne1.ends().x1)).arg(colonne_de(f().Ligne2.ends().x1))
-                         .arg(f().Et_produit(0).Top()), traits);
-            QCOMPARE(f().Ligne2.ends().y1, f().Et_produit(0).Top() - 120);
-        }
+        QFETCH(QString, avant);
+        QFETCH(QString, premier);
+        QFETCH(QString, deuxieme);
+        QFETCH(QString, boites);
+        QFETCH(QString, traits);
+        if (!avant.isEmpty()) poser(avant.section('x', 0, 0), avant.section('x', 1));
+        poser(premier, deuxieme);
+        QCOMPARE(lignes(false) + " " + facteurs(), boites);
+        QCOMPARE(QString("X%1 %2 %3 y%4").arg(colonne_de(f().lbl_signe_X.Left()))
+                     .arg(colonne_de(f().Ligne1.ends().x1)).arg(colonne_de(f().Ligne2.ends().x1))
+                     .arg(f().Et_produit(0).Top()), traits);
+        QCOMPARE(f().Ligne2.ends().y1, f().Et_produit(0).Top() - 120);
     }
 
     void paire_trop_grande_refusee()
@@ -184,7 +202,8 @@ private slots:
             choose(f().mnu_choisir_facteurs);
         };
         reprendre(99999, 99999);
-        QVERIFY(f().cde_commencer.Caption() == "Commencer" && !visible(f().Et_sommes(0)));
+        QCOMPARE(f().cde_commencer.Caption(), "Commencer");
+        QVERIFY(!visible(f().Et_sommes(0)));
 
         poser("345", "26");
         main_row_digit(f().Et_sommes(0), 4);
@@ -201,17 +220,20 @@ private slots:
         const ui::FixedSequence* suite = &tirer_dans({0.99, 0.99, 0.5, 0.0, 0.1, 0.2});
         click(f().cde_commencer);  // 5 by 5 drawn again
         QCOMPARE(facteurs(), "1900x28");
-        QVERIFY(suite->reseed_count() == 1 && suite->draw_count() == 6);
+        QCOMPARE(suite->reseed_count(), 1);
+        QCOMPARE(suite->draw_count(), 6);
 
         suite = &tirer_dans({0.9, 0.5, 0.25});
         choose(f().mnu_fact1_chiffre(5));  // poses at once; a fixed count uses no draw
         QCOMPARE(facteurs(), "32500x9100");
-        QVERIFY(f().mnu_fact1_chiffre(5).Checked() && !f().mnu_fact1_chiffre(1).Checked());
+        QVERIFY(f().mnu_fact1_chiffre(5).Checked());
+        QVERIFY(!f().mnu_fact1_chiffre(1).Checked());
         choose(f().mnu_fact2_chiffre(5));  // greyed out: nothing happens
         QCOMPARE(suite->reseed_count(), 1);
         choose(f().mnu_fact2_chiffre(3));
         QCOMPARE(chiffres_vus(f().Et_facteur2).size(), 3);
-        QVERIFY(enabled(f().mnu_fact1_chiffre(5)) && !enabled(f().mnu_fact2_chiffre(5)));
+        QVERIFY(enabled(f().mnu_fact1_chiffre(5)));
+        QVERIFY(!enabled(f().mnu_fact2_chiffre(5)));
         choose(f().mnu_fact1_chiffre(1));
         QVERIFY(enabled(f().mnu_fact2_chiffre(5)));
         choose(f().mnu_fact2_chiffre(1));
@@ -227,12 +249,17 @@ private slots:
         poser("345", "26");
         main_row_digit(f().Et_sommes(0), 5);
         choose(f().mnu_aide);
-        QVERIFY(visible(f().fr_table) && has_keyboard_focus(f().Et_sommes(0)));
+        QVERIFY(visible(f().fr_table));
+        VERIFY_FOCUS(f().Et_sommes(0));
         // Only Ctrl+Alt+M opens About, and also when Ctrl and Alt are let go before the M.
         const std::pair<Qt::KeyboardModifiers, bool> cas[] = {{Qt::ControlModifier | Qt::AltModifier, true},
             {Qt::ControlModifier, false}, {Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, false}};
-        for (const auto& [touches, ouvre] : cas)
-            QCOMPARE(a_propos_pendant([touches = touches] { key_click(f().Et_sommes(0), Qt::Key_M, touches); }), ouvre);
+        QList<bool> ouvertures, attendues;
+        for (const auto& [touches, ouvre] : cas) {
+            ouvertures << a_propos_pendant([touches = touches] { key_click(f().Et_sommes(0), Qt::Key_M, touches); });
+            attendues << ouvre;
+        }
+        QCOMPARE(ouvertures, attendues);
         QVERIFY(a_propos_pendant([] {
             key_press(f().Et_sommes(0), Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
             key_release(f().Et_sommes(0), Qt::Key_M);

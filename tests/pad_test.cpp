@@ -131,17 +131,21 @@ private slots:
             QWidget* fenetre = window(e.fenetre);
             const QSize avant = client(e.fenetre)->size();
             const QSize bouton = widget(e.verifier())->size();
-            QVERIFY(!e.pave().shown() && !e.entree_pave().Checked());
+            QVERIFY(!e.pave().shown());
+            QVERIFY(!e.entree_pave().Checked());
 
             choose(e.entree_pave());
-            QVERIFY(e.pave().shown() && e.entree_pave().Checked());
+            QVERIFY(e.pave().shown());
+            QVERIFY(e.entree_pave().Checked());
             QCOMPARE(client(e.fenetre)->height(), avant.height());
             QCOMPARE(widget(e.verifier())->size(), bouton);
             const QRect pave = widget(e.pave())->geometry();
             QVERIFY2(pave.left() >= avant.width() && pave.right() < client(e.fenetre)->width(),
                      qPrintable(QString("pavé %1..%2, fenêtre %3 puis %4").arg(pave.left()).arg(pave.right())
                                     .arg(avant.width()).arg(client(e.fenetre)->width())));
-            QVERIFY(widget(e.pave().key(0))->width() >= 34 && widget(e.pave().key(0))->focusPolicy() == Qt::NoFocus);
+            const int largeur = widget(e.pave().key(0))->width();
+            QVERIFY2(largeur >= 34, qPrintable(QString::number(largeur)));
+            QCOMPARE(widget(e.pave().key(0))->focusPolicy(), Qt::NoFocus);
             QCOMPARE(accessible_name(e.pave().key(7)), QString("7"));
             QCOMPARE(accessible_name(e.pave().key(0)), QString("0"));
             // Read after the operation.
@@ -149,10 +153,12 @@ private slots:
             const auto rang = [&](const ui::Control& c) {
                 return surface->indexOfChild(QAccessible::queryAccessibleInterface(widget(c)));
             };
-            QVERIFY(rang(e.pave()) > rang(e.premiere_case()) && rang(e.premiere_case()) >= 0);
+            QVERIFY2(rang(e.pave()) > rang(e.premiere_case()) && rang(e.premiere_case()) >= 0,
+                     qPrintable(QString("pavé %1, case %2").arg(rang(e.pave())).arg(rang(e.premiere_case()))));
 
             choose(e.entree_pave());
-            QVERIFY(!e.pave().shown() && !e.entree_pave().Checked());
+            QVERIFY(!e.pave().shown());
+            QVERIFY(!e.entree_pave().Checked());
             QCOMPARE(client(e.fenetre)->size(), avant);
             QVERIFY(fenetre->isVisible());
         });
@@ -188,7 +194,8 @@ private slots:
         dans(e, [&] {
             QVERIFY(!e.pave().shown());
             touch(Feuille_addition->Command2);
-            QVERIFY(e.pave().shown() && e.entree_pave().Checked());
+            QVERIFY(e.pave().shown());
+            QVERIFY(e.entree_pave().Checked());
         });
         dans(exercice("division"), [] { QVERIFY(Feuille_division->pave.shown()); });
     }

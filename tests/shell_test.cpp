@@ -40,17 +40,22 @@ private slots:
         Feuille_Tibalou.show();
         QVERIFY(wait_until_active(Feuille_Tibalou));
         auto& menu = Feuille_Tibalou();
-        QVERIFY(visible(menu.fr_hello) && has_keyboard_focus(menu.Command3));
+        QVERIFY(visible(menu.fr_hello));
+        VERIFY_FOCUS(menu.Command3);
         tab_from(menu.Command3);  // the buttons the panel covers are out of reach
-        QVERIFY(has_keyboard_focus(menu.Command3));
+        VERIFY_FOCUS(menu.Command3);
         key_click(menu.Command3, Qt::Key_Space);  // the keyboard goes on to what it uncovers
-        QVERIFY(!visible(menu.fr_hello) && has_keyboard_focus(menu.Command4));
-        QVERIFY(a_propos_pendant([&menu] { click(menu.Command6); }) && !Feuille_A_Propos.loaded());
+        QVERIFY(!visible(menu.fr_hello));
+        VERIFY_FOCUS(menu.Command4);
+        QVERIFY(a_propos_pendant([&menu] { click(menu.Command6); }));
+        QVERIFY(!Feuille_A_Propos.loaded());
         Feuille_score.show();
         int unloads = 0;
         menu.onUnload = [&unloads] { ++unloads; };
         click(menu.cd_quitter_tout);
-        QVERIFY(ui::program_ended() && !Feuille_Tibalou.loaded() && !Feuille_score.loaded());
+        QVERIFY(ui::program_ended());
+        QVERIFY(!Feuille_Tibalou.loaded());
+        QVERIFY(!Feuille_score.loaded());
         QCOMPARE(unloads, 0);
     }
 
@@ -82,7 +87,8 @@ private slots:
         Feuille_Tibalou.show();
         when_modal([] {
             auto& dialog = feuille_choix_perso();
-            QVERIFY(wait_until_active(feuille_choix_perso) && has_keyboard_focus(dialog.txt_nb1));
+            QVERIFY(wait_until_active(feuille_choix_perso));
+            VERIFY_FOCUS(dialog.txt_nb1);
             QCOMPARE(dialog.nombre1.Caption(), QString("Premier terme ="));
             type(dialog.txt_nb1, "0a-12.3456");
             key_click(dialog.txt_nb1, Qt::Key_Backspace);
@@ -146,23 +152,39 @@ private slots:
         QCOMPARE(choix_nombre1, 5007.0);
     }
 
+    void the_rate_is_the_whole_percent_of_the_totals_data()
+    {
+        // Totals before, right and wrong in this try, the rate.
+        QTest::addColumn<int>("justes_avant");
+        QTest::addColumn<int>("chiffres_avant");
+        QTest::addColumn<int>("justes");
+        QTest::addColumn<int>("fausses");
+        QTest::addColumn<int>("taux");
+        QTest::newRow("29 of 50") << 0 << 0 << 29 << 21 << 58;
+        QTest::newRow("2 of 3, rounded down") << 0 << 0 << 2 << 1 << 66;
+        QTest::newRow("none right") << 0 << 0 << 0 << 7 << 0;
+        QTest::newRow("nothing examined") << 0 << 0 << 0 << 0 << 42;
+        QTest::newRow("past 16 bits") << 32760 << 32760 << 10 << 10 << 99;
+    }
+
     // The largest whole percent not above right ÷ examined, on totals that
     // pass 16 bits without wrapping; with nothing examined the rate stays.
     void the_rate_is_the_whole_percent_of_the_totals()
     {
-        // Totals before, right and wrong in this try, the rate.
-        const std::int32_t cases[][5] = {
-            {0, 0, 29, 21, 58}, {0, 0, 2, 1, 66}, {0, 0, 0, 7, 0}, {0, 0, 0, 0, 42}, {32760, 32760, 10, 10, 99}};
-        for (const auto& [justes_avant, chiffres_avant, justes, fausses, taux] : cases) {
-            total_justes = justes_avant;
-            total_chiffres = chiffres_avant;
-            score_pourcent = 42;
-            justes_essai = justes;
-            fausses_essai = static_cast<std::int16_t>(fausses);
-            mettre_a_jour_totaux();
-            QCOMPARE(std::int32_t{score_pourcent}, taux);
-        }
-        QCOMPARE(total_justes, 32770);
+        QFETCH(int, justes_avant);
+        QFETCH(int, chiffres_avant);
+        QFETCH(int, justes);
+        QFETCH(int, fausses);
+        QFETCH(int, taux);
+        total_justes = justes_avant;
+        total_chiffres = chiffres_avant;
+        score_pourcent = 42;
+        justes_essai = justes;
+        fausses_essai = static_cast<std::int16_t>(fausses);
+        mettre_a_jour_totaux();
+        QCOMPARE(int{score_pourcent}, taux);
+        QCOMPARE(total_justes, justes_avant + justes);
+        QCOMPARE(total_chiffres, chiffres_avant + justes + fausses);
     }
 
     void digits_and_drawn_numbers()

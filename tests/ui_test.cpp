@@ -1,4 +1,5 @@
 // The toolkit layer, driven through real widgets on a window made for the test.
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+#include "tests/focus.h"
 #include "tests/test_main.h"
 #include "ui/form.h"
 #include "ui/keys.h"
@@ -159,7 +161,8 @@ private slots:
         auto& f = Fenetre_essai();
         QCOMPARE(f.boite.BackColor(), ui::system_window_background);
         f.boite.setBackColor(0x0080FFFF);
-        QVERIFY(f.boite.BackColor() == 0x0080FFFF && painted_color(f.boite) == ui::light_yellow);
+        QCOMPARE(f.boite.BackColor(), 0x0080FFFF);
+        QCOMPARE(painted_color(f.boite), ui::light_yellow);
         f.boite.setBackColor(ui::system_window_background);
         QCOMPARE(painted_color(f.boite), systeme(QPalette::Base));
         // Nothing of the yellow bold frame reaches its label or its box, even back from a colour of its own.
@@ -190,7 +193,8 @@ private slots:
     void a_missing_array_index_is_a_run_time_error_that_abandons_only_its_event()
     {
         auto& f = Fenetre_essai();
-        QVERIFY(f.cases.contains(12) && !f.cases.contains(5));
+        QVERIFY(f.cases.contains(12));
+        QVERIFY(!f.cases.contains(5));
         for (std::int16_t absent : {5, 13, -1}) QVERIFY_THROWS_EXCEPTION(ui::RunTimeError, f.cases(absent));
 
         const int before = ui::runtime_error_count();
@@ -236,8 +240,9 @@ private slots:
         key_press(boite, Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
         key_release(boite, Qt::Key_M);
         const auto down = events.indexOf("form keydown 77 6");
-        QVERIFY(events.contains("form keyup 77 7") && events.indexOf("form keydown 17 2") < down);
-        QVERIFY(down >= 0 && down < events.indexOf("form keyup 77 0"));
+        QVERIFY2(events.contains("form keyup 77 7") && events.indexOf("form keydown 17 2") < down,
+                 qPrintable(events.join(", ")));
+        QVERIFY2(down >= 0 && down < events.indexOf("form keyup 77 0"), qPrintable(events.join(", ")));
         QCOMPARE(boite.Text(), QString("734"));
 
         // Wayland tells the keypad only by the keysym (KP_7), Num Lock on.
@@ -294,6 +299,39 @@ private slots:
         QCOMPARE(events.filter("form keyup"), QStringList{"form keyup 77"});
     }
 
+    // A key held until it repeats sends no KeyDown: what it types still
+    // comes after the focus that Tab moved before it.
+    void a_repeated_key_comes_after_the_focus_it_follows()
+    {
+        auto& f = Fenetre_essai();
+        f.cases(0).setFocus();
+        events.clear();
+        QTest::keyPress(widget(f.cases(0)), Qt::Key_Backtab, Qt::ShiftModifier);
+        QKeyEvent repetition(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5", true);
+        QApplication::sendEvent(widget(f.boite), &repetition);
+        QCOMPARE(events.filter(QRegularExpression("got|lost|keypress")).join(", "),
+                 QString("case 0 lost, boite got, keypress 53"));
+        QTest::keyRelease(widget(f.boite), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(f.boite.Text(), QString("5"));
+    }
+
+    // A held key repeats: each repeat types, and only the real release is a KeyUp.
+    void a_held_key_types_again_and_goes_up_once()
+    {
+        auto& boite = Fenetre_essai->boite;
+        boite.setFocus();
+        events.clear();
+        std::optional<QKeyEvent> event;
+        for (auto [kind, repeat] : {std::pair{QEvent::KeyPress, false}, {QEvent::KeyRelease, true},
+                                    {QEvent::KeyPress, true}, {QEvent::KeyRelease, false}}) {
+            event.emplace(kind, Qt::Key_5, Qt::NoModifier, "5", repeat);
+            deliver(boite, *event);
+        }
+        QCOMPARE(events.join(", "),
+                 QString("form keydown 53 0, keypress 53, keypress 53, form keyup 53 0, keyup 53 0"));
+        QCOMPARE(boite.Text(), QString("55"));
+    }
+
     void only_what_keypress_lets_through_enters_a_box()
     {
         auto& boite = Fenetre_essai->boite;
@@ -306,7 +344,7 @@ private slots:
         key_click(boite, Qt::Key_X, Qt::ControlModifier);
         click(boite, Qt::MiddleButton);
         QCOMPARE(boite.Text(), QString("12"));
-        QVERIFY(events.contains("keypress 8") && events.contains("keypress 13"));
+        QVERIFY2(events.contains("keypress 8") && events.contains("keypress 13"), qPrintable(events.join(", ")));
     }
 
     // Lost then got, at once and once, by program, mouse or Tab; a hidden
@@ -329,11 +367,13 @@ private slots:
         f.dans_cadre.setFocus();
         QCOMPARE(events.filter(QRegularExpression("got|lost")),
                  (QStringList{"boite lost", "case 10 got", "case 10 lost", "case 1 got", "case 1 lost", "case 2 got"}));
-        QVERIFY(f.focused() == &f.cases(2) && has_keyboard_focus(f.cases(2)));
+        QCOMPARE(f.focused(), &f.cases(2));
+        VERIFY_FOCUS(f.cases(2));
         // A panel's box is the window's as much as any other.
         f.cadre.setVisible(true);
         click(f.dans_cadre);
-        QVERIFY(f.focused() == &f.dans_cadre && events.endsWith("case 2 lost"));
+        QCOMPARE(f.focused(), &f.dans_cadre);
+        QCOMPARE(events.last(), QStringLiteral("case 2 lost"));
     }
 
     // Menus and other windows take the keyboard without focus events.
@@ -364,7 +404,8 @@ private slots:
         Fenetre_essai.unload();
         QVERIFY(!Fenetre_essai.loaded());
         QCOMPARE(Fenetre_essai->etiquette.Caption(), QString("7"));
-        QVERIFY(Fenetre_essai->cases(0).Visible() && !Fenetre_essai->choix.Checked());
+        QVERIFY(Fenetre_essai->cases(0).Visible());
+        QVERIFY(!Fenetre_essai->choix.Checked());
         QCOMPARE(loads, loads_before + 1);
     }
 
@@ -374,7 +415,8 @@ private slots:
     {
         when_modal([] { Fenetre_modale.hide(); });
         Fenetre_modale.showModal(Fenetre_essai);
-        QVERIFY(Fenetre_modale.loaded() && !Fenetre_modale.shown());
+        QVERIFY(Fenetre_modale.loaded());
+        QVERIFY(!Fenetre_modale.shown());
         when_modal([] { Fenetre_modale.unload(); });
         Fenetre_modale.showModal(Fenetre_essai);
         QVERIFY(!Fenetre_modale.loaded());
@@ -419,6 +461,8 @@ private slots:
         QCOMPARE((QStringList{accessible_name(f.boite), accessible_name(f.bouton), accessible_name(f.etiquette),
                               accessible_text(f.etiquette), accessible_text(f.boite)}),
                  (QStringList{"Boîte d'essai", "Vérifier", "Chiffre d'essai, 7", "7", "42"}));
+        f.etiquette.setCaption(QString());  // an empty label is called by its name alone
+        QCOMPARE(accessible_name(f.etiquette), QString("Chiffre d'essai"));
         press_as_a_reader(f.bouton);
         QVERIFY(events.empty());
         QTRY_COMPARE(events, (QStringList{"click"}));
@@ -430,6 +474,21 @@ private slots:
         Fenetre_modale.showModal(Fenetre_essai);
         QCoreApplication::processEvents();
         QCOMPARE(events, (QStringList{"click"}));
+    }
+
+    // Announced while the focus stays put, the words go to the control that
+    // has it, until the focus leaves it.
+    void an_announcement_goes_with_the_focus()
+    {
+        auto& f = Fenetre_essai();
+        const auto description = [](const ui::Control& control) {
+            return QAccessible::queryAccessibleInterface(widget(control))->text(QAccessible::Description);
+        };
+        f.boite.setFocus();
+        f.announce("4 plus 3");
+        QTRY_COMPARE(description(f.boite), QString("4 plus 3"));
+        click(f.cases(0));
+        QCOMPARE(description(f.boite), QString());
     }
 
     // What a shown panel covers takes no focus, from Tab, the program or a
@@ -449,7 +508,8 @@ private slots:
         f.cachee.setFocus();
         press_as_a_reader(f.dessous);
         QCoreApplication::processEvents();
-        QVERIFY(events.empty() && f.focused() == &f.dedans);
+        QCOMPARE(events, QStringList());
+        QCOMPARE(f.focused(), &f.dedans);
 
         f.panneau.setVisible(false);
         f.cachee.setFocus();
@@ -457,7 +517,7 @@ private slots:
         QTRY_COMPARE(events, (QStringList{"cachee got", "dessous click"}));
         // Covered again, the control that has the focus keeps it.
         f.panneau.setVisible(true);
-        QVERIFY(has_keyboard_focus(f.cachee));
+        VERIFY_FOCUS(f.cachee);
         tab_from(f.cachee);
         QCOMPARE(f.focused(), &f.a_moitie);
         Fenetre_panneau.unload();
@@ -480,7 +540,7 @@ private slots:
         ui::randomize();
         for (int i = 0; i < 1000; ++i) {
             const double r = ui::rnd();
-            QVERIFY(r >= 0 && r < 1);
+            QVERIFY2(r >= 0 && r < 1, qPrintable(QString::number(r, 'g', 17)));
         }
     }
 };
