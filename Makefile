@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_ARGS ?=
 
-.PHONY: run test build deps clean soak soak-x sanitize package bench
+.PHONY: run test build deps clean soak soak-x sanitize package bench web serve-web browser-deps test-web bench-web web-picture
 
 # make soak [ACTIONS=n] [SEED=s]: the random pupil, at length.
 ACTIONS ?= 1000000
@@ -64,5 +64,46 @@ package: deps
 	@sh scripts/install-deps.sh package
 	JOBS=$(JOBS) sh scripts/package.sh
 
+# The browser build: Qt for WebAssembly is built once into a cache
+# (scripts/qt-wasm.sh, TIBALOU_CACHE), then the program and its site, which
+# build-web/ holds, ready for any web server.
+TIBALOU_CACHE ?= /var/cache/tibalou
+export TIBALOU_CACHE
+WEB_BUILD ?= build-wasm
+PORT ?= 8080
+web_env = EMSDK=$(TIBALOU_CACHE)/emsdk NODE_PATH=/usr/share/nodejs
+
+web: deps
+	@sh scripts/install-deps.sh web
+	sh scripts/qt-wasm.sh
+	$(web_env) $(TIBALOU_CACHE)/qt-6.4.2-wasm/bin/qt-cmake -S . -B $(WEB_BUILD) -G Ninja \
+		-DCMAKE_BUILD_TYPE=MinSizeRel $(CMAKE_ARGS) >/dev/null
+	$(web_env) cmake --build $(WEB_BUILD) -j $(JOBS)
+	rm -rf build-web
+	cmake --install $(WEB_BUILD) --prefix build-web --component web >/dev/null
+	@echo "web: the site is in build-web/"
+
+# make serve-web [PORT=8080]: the site on this machine only, until Ctrl+C.
+serve-web: web
+	@echo "Tibalou : http://localhost:$(PORT)/"
+	cd build-web && python3 -m http.server $(PORT) --bind 127.0.0.1
+
+# The site in headless Chromium, and its figures, driven from tests/web/.
+browser-deps:
+	@sh scripts/install-deps.sh browser
+
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json | browser-deps
+	cd tests/web && npm ci --no-audit --no-fund
+
+test-web: web browser-deps tests/web/node_modules/.package-lock.json
+	node tests/web/run.mjs build-web
+
+bench-web: web browser-deps tests/web/node_modules/.package-lock.json
+	node tests/web/bench.mjs build-web
+
+# The README's picture of the browser build, in docs/.
+web-picture: web browser-deps tests/web/node_modules/.package-lock.json
+	node tests/web/picture.mjs build-web docs/navigateur.png
+
 clean:
-	rm -rf $(BUILD) build-sanitize build-package
+	rm -rf $(BUILD) build-sanitize build-package $(WEB_BUILD) build-web

@@ -11,6 +11,10 @@
 #   x            the real X server, window manager and input injection of make soak-x
 #   bench        the virtual X server that start-ups are timed under
 #   orca         the screen reader and its buses that scripts/with-orca.sh runs
+#   web          Qt for WebAssembly's build (scripts/qt-wasm.sh), the browser
+#                build and its site, and Python's web server that serves it
+#   browser      headless Chromium, Node.js and npm, with which make test-web
+#                and make bench-web drive the site, and brotli for the bench
 # Quiet and quick when everything is there already.
 set -eu
 
@@ -25,6 +29,11 @@ for task in "$@"; do
         x) packages="$packages xvfb xauth openbox libxtst-dev" ;;
         bench) packages="$packages xvfb" ;;
         orca) packages="$packages xvfb xauth openbox xdotool orca at-spi2-core dbus-daemon libglib2.0-bin" ;;
+        web) packages="$packages emscripten binaryen qt6-base-dev-tools ninja-build librsvg2-bin python3 perl dpkg-dev xz-utils" ;;
+        browser)
+            packages="$packages chromium nodejs brotli"
+            # A Node.js from elsewhere may bring its own npm, which Debian's conflicts with.
+            command -v npm >/dev/null || packages="$packages npm" ;;
         *) echo "install-deps: unknown task $task" >&2; exit 2 ;;
     esac
 done

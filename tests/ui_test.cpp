@@ -375,6 +375,11 @@ private slots:
                  (QStringList{"boite lost", "case 10 got", "case 10 lost", "case 1 got", "case 1 lost", "case 2 got"}));
         QCOMPARE(f.focused(), &f.cases(2));
         VERIFY_FOCUS(f.cases(2));
+        // A panel's box is the window's as much as any other.
+        f.cadre.setVisible(true);
+        click(f.dans_cadre);
+        QCOMPARE(f.focused(), &f.dans_cadre);
+        QCOMPARE(events.last(), QStringLiteral("case 2 lost"));
     }
 
     // Menus and other windows take the keyboard without focus events.

@@ -13,6 +13,7 @@
 #include "ui/accessibility.h"
 #include "ui/errors.h"
 #include "ui/faces.h"
+#include "ui/focus_keeper.h"
 #include "ui/pictures.h"
 #include "ui/placement.h"
 #include "ui/screen.h"
@@ -161,14 +162,14 @@ void Control::set_left(int twips)
 {
     left_ = twips;
     place();
-    parent_.cover_changed();
+    parent_.focus_keeper().cover_changed();
 }
 
 void Control::set_top(int twips)
 {
     top_ = twips;
     place();
-    parent_.cover_changed();
+    parent_.focus_keeper().cover_changed();
 }
 
 bool Control::lies_over(const Control& below) const
@@ -180,9 +181,9 @@ bool Control::lies_over(const Control& below) const
 // Focusable
 
 Focusable::Focusable(Container& parent, const Design& design, ReportingWidget widget)
-    : Control(parent, design, widget.widget), reporting_(*widget.reporting)
+    : Control(parent, design, widget.widget), focus_keeper_(parent.focus_keeper()), reporting_(*widget.reporting)
 {
-    parent.adopt(*this);
+    focus_keeper_.adopt(*this);
     reporting_.report_to(this);
 }
 
@@ -193,12 +194,13 @@ Focusable::~Focusable()
 
 void Focusable::setFocus()
 {
-    if (!can_take_focus()) return;
-    parent_.focus_coming(*this);
+    focus_keeper_.give(*this);
+}
+
+void Focusable::take_keyboard_focus()
+{
     given_behind_ = !widget_->isActiveWindow();
     widget_->setFocus(Qt::OtherFocusReason);
-    // A window not yet active gets no focus event: the move is made all the same.
-    parent_.focus_arrived(*this);
 }
 
 bool Focusable::can_take_focus() const
@@ -240,7 +242,13 @@ void Focusable::focus_in(bool with_window)
     // Back in front, a reader may take what the set-up did to the control for
     // the focus arriving and say nothing: what it announces is said again.
     if (std::exchange(given_behind_, false) && !announcement_.isEmpty()) description_shown(*widget_);
-    parent_.focus_taken(*this);
+    focus_keeper_.taken(*this);
+}
+
+void Focusable::run_handler(const std::function<void()>& handler)
+{
+    focus_keeper_.settle();
+    dispatch(handler);
 }
 
 // A reader says a control only when the focus comes to it from elsewhere: it
@@ -347,10 +355,9 @@ void TextBox::setText(const QString& text)
 
 std::int16_t TextBox::character_typed(std::int16_t character)
 {
-    parent_.settle_focus();
     // A handler stopped by a run-time error lets nothing in.
     std::int16_t let_in = 0;
-    dispatch([&] {
+    run_handler([&] {
         std::int16_t KeyAscii = character;
         if (onKeyPress) onKeyPress(KeyAscii);
         let_in = KeyAscii;
@@ -360,8 +367,7 @@ std::int16_t TextBox::character_typed(std::int16_t character)
 
 void TextBox::key_up(std::int16_t code, std::int16_t shift)
 {
-    parent_.settle_focus();
-    dispatch([this, code, shift] {
+    run_handler([this, code, shift] {
         if (onKeyUp) onKeyUp(code, shift);
     });
 }
@@ -386,8 +392,7 @@ void Button::setCaption(const QString& caption)
 
 void Button::clicked()
 {
-    parent_.settle_focus();
-    dispatch([this] {
+    run_handler([this] {
         if (onClick) onClick();
     });
 }
@@ -402,7 +407,7 @@ Frame::Frame(Container& parent, const Design& design) : Control(parent, design, 
     frame->setAutoFillBackground(true);
     frame->setBackgroundRole(QPalette::Window);
     set_back_color(back_color());
-    parent.adopt(*this);
+    parent.focus_keeper().adopt(*this);
 }
 
 void Frame::setVisible(bool visible)
@@ -411,10 +416,10 @@ void Frame::setVisible(bool visible)
     // what lies beneath must take it by then.
     if (visible) {
         set_visible(true);
-        parent_.cover_changed();
+        parent_.focus_keeper().cover_changed();
     } else {
         hide_first_in_reckoning();
-        parent_.cover_changed();
+        parent_.focus_keeper().cover_changed();
         set_visible(false);
     }
 }

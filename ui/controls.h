@@ -13,8 +13,7 @@ class QWidget;
 
 namespace ui {
 
-class Focusable;
-class Frame;
+class FocusKeeper;
 class Placement;
 class Label;
 class Reporting;
@@ -28,21 +27,8 @@ public:
     virtual Placement& placement() = 0;
     // Visible itself and inside visible containers (the window's own state aside).
     virtual bool shown_in_window() const = 0;
-    // A control that takes the focus, or a panel, has been made in it; they
-    // come in design order.
-    virtual void adopt(Focusable& control) = 0;
-    virtual void adopt(Frame& frame) = 0;
-    // A panel was shown or hidden, or a control moved: what the panels cover may have changed.
-    virtual void cover_changed() = 0;
-    // The program is about to give the focus to one of its controls.
-    virtual void focus_coming(Focusable& control) = 0;
-    // The keyboard focus has moved to one of its controls.
-    virtual void focus_arrived(Focusable& control) = 0;
-    // The toolkit has moved the focus there; the program hears of it once
-    // the toolkit has told screen readers, or before anything else happens.
-    virtual void focus_taken(Focusable& control) = 0;
-    // What the pupil does next comes after the focus that came before it.
-    virtual void settle_focus() = 0;
+    // The window's one keeper of the focus, which its panels hand on.
+    virtual FocusKeeper& focus_keeper() = 0;
 
 protected:
     ~Container() = default;
@@ -128,15 +114,21 @@ public:
 protected:
     Focusable(Container& parent, const Design& design, ReportingWidget widget);
 
+    // A pupil's event on the control: it reaches the handler after the focus
+    // that came before it.
+    void run_handler(const std::function<void()>& handler);
+
 private:
-    friend class Form;
+    friend class FocusKeeper;
     friend class Label;
     void focus_in(bool with_window) override;
+    void take_keyboard_focus();
     void set_announcement(const QString& words);
     void show_focus_again();
     void describe();
     void set_covered(bool covered);
 
+    FocusKeeper& focus_keeper_;
     Reporting& reporting_;
     bool covered_ = false;
     int uncovered_policy_ = 0;  // its Qt::FocusPolicy while uncovered
@@ -227,13 +219,7 @@ private:
     void read_as_table(const std::vector<const Control*>& cells, int columns);
     QWidget* client() override { return widget_; }
     Placement& placement() override { return parent_.placement(); }
-    void adopt(Focusable& control) override { parent_.adopt(control); }
-    void adopt(Frame& frame) override { parent_.adopt(frame); }
-    void cover_changed() override { parent_.cover_changed(); }
-    void focus_coming(Focusable& control) override { parent_.focus_coming(control); }
-    void focus_arrived(Focusable& control) override { parent_.focus_arrived(control); }
-    void focus_taken(Focusable& control) override { parent_.focus_taken(control); }
-    void settle_focus() override { parent_.settle_focus(); }
+    FocusKeeper& focus_keeper() override { return parent_.focus_keeper(); }
 };
 
 // A straight line from (X1, Y1) to (X2, Y2), drawn over its container.

@@ -135,7 +135,8 @@ void place_beside(QWidget& window, const QRect& other, const QRect& area)
 Form::Form(const FormDesign& design)
     : name_(design.name),
       key_preview_(design.key_preview),
-      window_(new WindowWidget(QSize(design.width, design.height), design.dialog))
+      window_(new WindowWidget(QSize(design.width, design.height), design.dialog)),
+      focus_keeper_(*window_)
 {
     window_->setWindowTitle(design.caption);
     window_->setAccessibleName(design.caption);
@@ -169,137 +170,29 @@ QMenuBar* Form::menu_bar()
     return window_->menu_bar();
 }
 
-void Form::apply_tab_order(const std::vector<Focusable*>& order)
-{
-    tab_order_ = order;
-    for (std::size_t i = 1; i < order.size(); ++i) order[i]->follow_in_tab_order(*order[i - 1]);
-}
-
-void Form::focus_first_control()
-{
-    if (initial_focus_ && initial_focus_->can_take_focus()) {
-        initial_focus_->setFocus();
-        return;
-    }
-    for (Focusable* control : tab_order_)
-        if (control->can_take_focus()) {
-            control->setFocus();
-            return;
-        }
-}
-
-void Form::adopt(Frame& frame)
-{
-    frames_.emplace_back(&frame, focusables_.size());
-    cover_changed();
-}
-
-void Form::cover_changed()
-{
-    // A panel lies over the controls of its container made before it.
-    for (std::size_t i = 0; i < focusables_.size(); ++i) {
-        Focusable& control = *focusables_[i];
-        control.set_covered(std::any_of(frames_.begin(), frames_.end(), [&](const auto& frame) {
-            const auto& [panel, made_before] = frame;
-            return i < made_before && panel->shown_in_window() && panel->lies_over(control);
-        }));
-    }
-}
-
-void Form::focus_arrived(Focusable& control)
-{
-    if (taking_focus_ != &control) settle_focus();
-    taking_focus_ = nullptr;
-    // Only moves between the program's controls count; the focus coming back
-    // to the same control (menu closed, window reactivated) raises nothing.
-    if (&control == focused_ || discarded_) return;
-    if (announcing_ != &control) take_announcement_back();
-    hand_announcement(control);
-    Focusable* previous = focused_;
-    focused_ = &control;
-    ++focus_moves_;
-    if (previous && previous->onLostFocus) previous->onLostFocus();
-    if (control.onGotFocus) control.onGotFocus();
-}
-
-// Tabbed or clicked into, a control is announced by the toolkit only after
-// its focus event: a box its handler empties before that would be taken by a
-// reader for the focus arriving, and not said.
-void Form::focus_taken(Focusable& control)
-{
-    settle_focus();
-    taking_focus_ = &control;
-    QMetaObject::invokeMethod(window_, [this] { settle_focus(); }, Qt::QueuedConnection);
-}
-
-void Form::settle_focus()
-{
-    if (Focusable* control = std::exchange(taking_focus_, nullptr))
-        dispatch([this, control] { focus_arrived(*control); });
-}
-
-// Said with the control before the toolkit moves the focus there: a reader
-// that heard the description change on the focused control would say it twice.
-void Form::focus_coming(Focusable& control)
-{
-    if (announcement_.isEmpty() || discarded_) return;
-    take_announcement_back();
-    hand_announcement(control);
-}
-
-void Form::announce(const QString& words)
-{
-    take_announcement_back();
-    announcement_ = words;
-    QMetaObject::invokeMethod(
-        window_,
-        [this, moves = focus_moves_] {
-            if (!focused_ || discarded_) return;
-            hand_announcement(*focused_);
-            // The focus stayed where it was (given again to the same control,
-            // perhaps): no focus event tells a reader of the words.
-            if (focus_moves_ == moves && announcing_ == focused_) focused_->show_focus_again();
-        },
-        Qt::QueuedConnection);
-}
-
-void Form::take_announcement_back()
-{
-    if (announcing_) announcing_->set_announcement({});
-    announcing_ = nullptr;
-}
-
-void Form::hand_announcement(Focusable& control)
-{
-    if (announcement_.isEmpty()) return;
-    announcing_ = &control;
-    control.set_announcement(std::exchange(announcement_, {}));
-}
-
 void Form::key_down(std::int16_t code, std::int16_t shift)
 {
-    settle_focus();
+    focus_keeper_.settle();
     if (key_preview_ && onKeyDown) dispatch([this, code, shift] { onKeyDown(code, shift); });
 }
 
 void Form::key_up(std::int16_t code, std::int16_t shift)
 {
-    settle_focus();
+    focus_keeper_.settle();
     if (key_preview_ && onKeyUp) dispatch([this, code, shift] { onKeyUp(code, shift); });
 }
 
 void Form::close_asked()
 {
-    settle_focus();
+    focus_keeper_.settle();
     // The close box unloads the window; the unload itself hides it.
     if (FormSlotBase* slot = slot_) dispatch([slot] { slot->unload(); });
 }
 
 void Form::discard()
 {
-    discarded_ = true;
+    focus_keeper_.discard();
     window_->report_to(nullptr);
-    for (Focusable* control : focusables_) control->stop_listening();
     for (MenuEntry* entry : menu_entries_) entry->stop_listening();
     window_->hide();
 }
@@ -389,7 +282,7 @@ void FormSlotBase::show()
     WindowWidget* window = form.window_;
     if (!window->isVisible()) {
         window->setWindowModality(Qt::NonModal);
-        if (!form.focused()) form.focus_first_control();
+        if (!form.focused()) form.focus_keeper_.focus_first_control();
         // Beside the program's first window, or in the middle of the screen.
         if (!first_window) first_window = window;
         WindowWidget* beside = first_window;
@@ -420,7 +313,7 @@ void FormSlotBase::showModal(FormSlotBase& owner)
     window->winId();
     if (owner_window->windowHandle()) window->windowHandle()->setTransientParent(owner_window->windowHandle());
     centre(*window, owner_window->frameGeometry(), area);
-    if (!form.focused()) form.focus_first_control();
+    if (!form.focused()) form.focus_keeper_.focus_first_control();
     window->show();
     window->raise();
     window->activateWindow();

@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <utility>
 #include <vector>
 
 #include "ui/control_array.h"
 #include "ui/controls.h"
 #include "ui/design.h"
+#include "ui/focus_keeper.h"
 #include "ui/menus.h"
 #include "ui/widget_events.h"
 
@@ -48,25 +48,25 @@ public:
     {
         std::vector<Focusable*> order;
         (append(order, items), ...);
-        apply_tab_order(order);
+        focus_keeper_.set_tab_order(order);
     }
     // The control that gets the focus when the window is first shown.
-    void setInitialFocus(Focusable& control) { initial_focus_ = &control; }
+    void setInitialFocus(Focusable& control) { focus_keeper_.set_initial_focus(control); }
     // Room at the design's right for a panel that is not part of it (the digit pad), in twips.
     void set_room_beside(int twips);
 
     // The control that has the focus in this window, as the program sees it.
-    Focusable* focused() const { return focused_; }
+    Focusable* focused() const { return focus_keeper_.focused(); }
 
     // Words for a screen reader to say with the control that next takes the
     // focus here, or with the focused one if the handler leaves the focus
     // where it is; they stay on that control until the focus leaves it, so
     // they are heard whichever way the window gets the keyboard back.
-    void announce(const QString& words);
+    void announce(const QString& words) { focus_keeper_.announce(words); }
 
     // What hears the pupil, in design order: all of it stops listening when
     // the window is discarded.
-    const std::vector<Focusable*>& focusables() const { return focusables_; }
+    const std::vector<Focusable*>& focusables() const { return focus_keeper_.focusables(); }
     const std::vector<MenuEntry*>& menu_entries() const { return menu_entries_; }
 
     FormSlotBase* slot() const { return slot_; }
@@ -78,13 +78,7 @@ private:
     QWidget* client() override;
     Placement& placement() override;
     bool shown_in_window() const override { return true; }
-    void adopt(Focusable& control) override { focusables_.push_back(&control); }
-    void adopt(Frame& frame) override;
-    void cover_changed() override;
-    void focus_coming(Focusable& control) override;
-    void focus_arrived(Focusable& control) override;
-    void focus_taken(Focusable& control) override;
-    void settle_focus() override;
+    FocusKeeper& focus_keeper() override { return focus_keeper_; }
 
     QMenuBar* menu_bar() override;
     void adopt(MenuEntry& entry) override { menu_entries_.push_back(&entry); }
@@ -99,27 +93,13 @@ private:
     {
         for (auto i : array.indices()) order.push_back(&array(i));
     }
-    void apply_tab_order(const std::vector<Focusable*>& order);
-    void focus_first_control();
-    void hand_announcement(Focusable& control);
-    void take_announcement_back();
     void discard();
 
     QString name_;
     bool key_preview_;
-    bool discarded_ = false;  // unloaded: its widgets are going away and raise no more events
     WindowWidget* window_;
     FormSlotBase* slot_ = nullptr;
-    Focusable* focused_ = nullptr;
-    unsigned focus_moves_ = 0;  // between two controls of the window, since it was made
-    Focusable* taking_focus_ = nullptr;  // has it, the program not yet told
-    Focusable* initial_focus_ = nullptr;
-    QString announcement_;               // not yet on a control
-    Focusable* announcing_ = nullptr;    // the control that says the last one
-    std::vector<Focusable*> tab_order_;
-    std::vector<Focusable*> focusables_;
-    // Each panel, with how many controls that take the focus were made before it.
-    std::vector<std::pair<const Frame*, std::size_t>> frames_;
+    FocusKeeper focus_keeper_;
     std::vector<MenuEntry*> menu_entries_;
 };
 

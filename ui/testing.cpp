@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "ui/focus_keeper.h"
 #include "ui/widgets.h"
 
 namespace ui::testing {
@@ -117,7 +118,7 @@ QWidget* key_receiver(Focusable& control)
 // loop; the test looks once it has. Nothing else put off for later runs here.
 void settle()
 {
-    for (Container* form : WindowSide::loaded_forms()) form->settle_focus();
+    for (Container* form : WindowSide::loaded_forms()) form->focus_keeper().settle();
 }
 
 }  // namespace
