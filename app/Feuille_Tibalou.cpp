@@ -15,17 +15,17 @@ void Feuille_Tibalou_Command3_Click()
 
 void Feuille_Tibalou_Command1_Click()
 {
-    Feuille_division.showModal(Feuille_Tibalou);
+    Feuille_division.openModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command2_Click()
 {
-    Feuille_principale.showModal(Feuille_Tibalou);
+    Feuille_principale.openModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command4_Click()
 {
-    Feuille_addition.showModal(Feuille_Tibalou);
+    Feuille_addition.openModal(Feuille_Tibalou);
 }
 
 // The sign is the only thing that makes the addition window a subtraction.
@@ -33,12 +33,12 @@ void Feuille_Tibalou_Command5_Click()
 {
     Feuille_addition.load();
     Feuille_addition->signe.setCaption("-");
-    Feuille_addition.showModal(Feuille_Tibalou);
+    Feuille_addition.openModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_Command6_Click()
 {
-    Feuille_A_Propos.showModal(Feuille_Tibalou);
+    Feuille_A_Propos.openModal(Feuille_Tibalou);
 }
 
 void Feuille_Tibalou_cd_quitter_tout_Click()

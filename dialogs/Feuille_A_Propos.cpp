@@ -43,5 +43,5 @@ void RaccourciAPropos::relache(std::int16_t KeyCode, std::int16_t Shift, ui::For
     if (KeyCode != ui::key_M) return;
     const bool accord = Shift == ctrl_alt || (m_enfonce_avec_ctrl_alt_ && (Shift & ~ctrl_alt) == 0);
     m_enfonce_avec_ctrl_alt_ = false;
-    if (accord) Feuille_A_Propos.showModal(fenetre);
+    if (accord) Feuille_A_Propos.openModal(fenetre);
 }

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <utility>
@@ -46,10 +47,40 @@ void quit_main_loop()
 // since its own handler may still be on the stack.
 class Discarded : public QObject {
 public:
-    explicit Discarded(std::unique_ptr<Form> form) : form_(std::move(form)) {}
+    explicit Discarded(std::unique_ptr<Form> form) : form_(std::move(form))
+    {
+        waiting().push_back(this);
+        deleteLater();
+    }
+    ~Discarded() override { std::erase(waiting(), this); }
+
+    static std::vector<Discarded*>& waiting()
+    {
+        static std::vector<Discarded*> list;
+        return list;
+    }
 
 private:
     std::unique_ptr<Form> form_;
+};
+
+// Qt holds back, in a modal loop, the deletion of what was discarded before
+// the loop started; a page's event dispatcher, seeing it queued, never
+// sleeps, and the page freezes. So such deletions wait outside the queue.
+class DiscardedHeldBack {
+public:
+    DiscardedHeldBack() : held_(Discarded::waiting().begin(), Discarded::waiting().end())
+    {
+        for (Discarded* discarded : held_) QCoreApplication::removePostedEvents(discarded, QEvent::DeferredDelete);
+    }
+    ~DiscardedHeldBack()
+    {
+        for (const QPointer<Discarded>& discarded : held_)
+            if (discarded) discarded->deleteLater();
+    }
+
+private:
+    std::vector<QPointer<Discarded>> held_;
 };
 
 QRect screen_area(QWidget& window)
@@ -227,7 +258,7 @@ bool FormSlotBase::shown() const
 
 bool FormSlotBase::modal() const
 {
-    return !modal_loops_.empty();
+    return !modal_loops_.empty() || owner_waiting_;
 }
 
 void FormSlotBase::load()
@@ -235,23 +266,28 @@ void FormSlotBase::load()
     touch();
 }
 
-void FormSlotBase::quit_modal_loops()
+void FormSlotBase::end_modality()
 {
     for (QEventLoop* loop : modal_loops_) loop->quit();
+    // As a modal loop would: once the handler that closed this window has returned.
+    if (FormSlotBase* owner = std::exchange(owner_waiting_, nullptr))
+        QTimer::singleShot(0, [owner] {
+            if (owner->shown() && !ended) owner->take_keyboard_back();
+        });
 }
 
 void FormSlotBase::hide()
 {
     if (!instance_) return;
     instance_->window_->hide();
-    quit_modal_loops();
+    end_modality();
 }
 
 void FormSlotBase::discard()
 {
     instance_->discard();
-    quit_modal_loops();
-    (new Discarded(std::move(instance_)))->deleteLater();
+    end_modality();
+    new Discarded(std::move(instance_));
 }
 
 void FormSlotBase::unload()
@@ -302,6 +338,26 @@ void FormSlotBase::show()
 
 void FormSlotBase::showModal(FormSlotBase& owner)
 {
+    show_over(owner);
+    QEventLoop loop;
+    modal_loops_.push_back(&loop);
+    if (shown() && !ended) {
+        DiscardedHeldBack held_back;
+        loop.exec(QEventLoop::DialogExec);
+    }
+    modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
+    if (owner.shown() && !ended) owner.take_keyboard_back();
+}
+
+void FormSlotBase::openModal(FormSlotBase& owner)
+{
+    if (!in_page) return showModal(owner);
+    show_over(owner);
+    if (shown() && !ended) owner_waiting_ = &owner;
+}
+
+void FormSlotBase::show_over(FormSlotBase& owner)
+{
     Form& form = touch();
     WindowWidget* window = form.window_;
     WindowWidget* owner_window = owner.form().window_;
@@ -317,12 +373,6 @@ void FormSlotBase::showModal(FormSlotBase& owner)
     window->show();
     window->raise();
     window->activateWindow();
-
-    QEventLoop loop;
-    modal_loops_.push_back(&loop);
-    if (shown() && !ended) loop.exec(QEventLoop::DialogExec);
-    modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
-    if (owner.shown() && !ended) owner.take_keyboard_back();
 }
 
 void FormSlotBase::take_keyboard_back()

@@ -115,7 +115,7 @@ public:
 
     bool loaded() const { return instance_ != nullptr; }
     bool shown() const;   // loaded and on screen
-    bool modal() const;   // shown by showModal and not yet hidden
+    bool modal() const;   // shown by showModal or openModal and not yet hidden
 
     void load();
     void unload();
@@ -125,6 +125,9 @@ public:
     // In front of the owner, which (with every other window) takes no input
     // until this window is hidden or unloaded; returns then.
     void showModal(FormSlotBase& owner);
+    // The same, for a caller with nothing left to do once it is closed. A
+    // page's event loops cannot nest, so there it returns at once.
+    void openModal(FormSlotBase& owner);
 
     Form& form() { return touch(); }
 
@@ -142,13 +145,15 @@ protected:
 private:
     friend void end_program();
     friend void release_all_forms();
-    void quit_modal_loops();
+    void show_over(FormSlotBase& owner);
+    void end_modality();
     void discard();
     // After a modal window over this one has gone.
     void take_keyboard_back();
 
     std::unique_ptr<Form> instance_;
     std::vector<QEventLoop*> modal_loops_;
+    FormSlotBase* owner_waiting_ = nullptr;  // opened by openModal in a page, not yet closed
     bool unloading_ = false;
 };
 
