@@ -6,6 +6,7 @@ import {after, before} from 'node:test';
 import {launchBrowser} from './lib/browser.mjs';
 import {serveSite} from './lib/server.mjs';
 import {exerciseTests} from './exercises.mjs';
+import {modalTests} from './modal.mjs';
 import {padTests} from './pad.mjs';
 import {siteTests} from './site.mjs';
 import {soakTests} from './soak.mjs';
@@ -24,5 +25,6 @@ after(async () => {
 
 siteTests(context);
 exerciseTests(context);
+modalTests(context);
 padTests(context);
 soakTests(context);

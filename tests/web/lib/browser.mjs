@@ -11,6 +11,8 @@ export function launchBrowser() {
     return puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
+        // A page that hangs fails its test within a minute.
+        protocolTimeout: 60000,
         // Root needs no sandbox; without a GPU, WebGL is drawn in software;
         // containers and chroots may have no /dev/shm.
         args: ['--no-sandbox', '--enable-unsafe-swiftshader', '--disable-dev-shm-usage',
