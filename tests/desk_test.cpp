@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
@@ -254,6 +255,12 @@ private slots:
         // The run without Liberation says which face stands in for it.
         const QString face = qEnvironmentVariable("TIBALOU_EXPECTED_FACE", QStringLiteral("Liberation Sans"));
         QCOMPARE(QFontInfo(widget(Feuille_Tibalou->Command3)->font()).family(), face);
+        // A menu opens as a window of its own, which inherits no font: it
+        // still drops in its bar's face.
+        Feuille_division.show();
+        const auto* bar = window(Feuille_division)->findChild<QMenuBar*>();
+        QVERIFY(bar);
+        for (const QAction* entry : bar->actions()) QCOMPARE(entry->menu<QMenu*>()->font(), bar->font());
     }
 
     // On any screen every window lies wholly in the work area, its design
@@ -295,6 +302,16 @@ private slots:
         QApplication::processEvents();
         QVERIFY(!window(Feuille_score)->frameGeometry().intersects(window(Feuille_Tibalou)->frameGeometry()));
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(window(Feuille_score)->frameGeometry()));
+
+        // With the main menu away, there is nothing to stand beside: the middle of the screen.
+        Feuille_score.unload();
+        Feuille_Tibalou.hide();
+        Feuille_score.show();
+        QApplication::processEvents();
+        const QPoint middle = QGuiApplication::primaryScreen()->availableGeometry().center();
+        const QPoint centre = window(Feuille_score)->frameGeometry().center();
+        QVERIFY2((centre - middle).manhattanLength() <= 32,  // a title bar's height aside
+                 qPrintable(QString("%1,%2 for %3,%4").arg(centre.x()).arg(centre.y()).arg(middle.x()).arg(middle.y())));
     }
 
     // After keypad digits the focused button is ringed, at 3:1 at least

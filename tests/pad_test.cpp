@@ -143,6 +143,10 @@ private slots:
             QVERIFY2(pave.left() >= avant.width() && pave.right() < client(e.fenetre)->width(),
                      qPrintable(QString("pavé %1..%2, fenêtre %3 puis %4").arg(pave.left()).arg(pave.right())
                                     .arg(avant.width()).arg(client(e.fenetre)->width())));
+            // Made as narrow as it goes, the window still holds the pad whole.
+            fenetre->resize(1, fenetre->height());
+            QCoreApplication::processEvents();
+            QVERIFY(widget(e.pave())->geometry().right() < client(e.fenetre)->width());
             const int largeur = widget(e.pave().key(0))->width();
             QVERIFY2(largeur >= 34, qPrintable(QString::number(largeur)));
             QCOMPARE(widget(e.pave().key(0))->focusPolicy(), Qt::NoFocus);

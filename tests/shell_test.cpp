@@ -2,6 +2,7 @@
 // what the exercises share.
 #include <QIcon>
 #include <QSet>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -57,6 +58,13 @@ private slots:
         QVERIFY(!Feuille_Tibalou.loaded());
         QVERIFY(!Feuille_score.loaded());
         QCOMPARE(unloads, 0);
+
+        // Ended before its main loop starts (Quitter clicked as the program
+        // opens), the run does not then wait in one.
+        QTimer waited;
+        QObject::connect(&waited, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        waited.start(3000);
+        QCOMPARE(ui::run_main_loop(), 0);
     }
 
     // Escape closes the windows that only tell something, as their "OK" does.

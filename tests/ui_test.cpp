@@ -252,6 +252,13 @@ private slots:
             deliver(boite, *event);
         }
         QCOMPARE(events, (QStringList{"form keydown 103 0", "keypress 55", "form keyup 103 0", "keyup 103 0"}));
+
+        // A French keyboard's 5 is shifted: Shift let go first, the key comes
+        // up as "(", and is still the key that went down.
+        events.clear();
+        envoyer(QEvent::KeyPress, Qt::Key_5, Qt::ShiftModifier, 14, "5");
+        envoyer(QEvent::KeyRelease, Qt::Key_ParenLeft, Qt::NoModifier, 14);
+        QCOMPARE(events, (QStringList{"form keydown 53 1", "keypress 53", "form keyup 53 0", "keyup 53 0"}));
     }
 
     // With Num Lock off the keypad's digits come as moves (End for 1, Clear
