@@ -47,14 +47,15 @@ void quit_main_loop()
 // since its own handler may still be on the stack.
 class Discarded : public QObject {
 public:
-    explicit Discarded(std::unique_ptr<Form> form) : form_(std::move(form))
+    explicit Discarded(std::unique_ptr<Form> form) : form_(std::move(form)) { queue(); }
+    ~Discarded() override { std::erase(queued(), this); }
+
+    void queue()
     {
-        waiting().push_back(this);
+        queued().push_back(this);
         deleteLater();
     }
-    ~Discarded() override { std::erase(waiting(), this); }
-
-    static std::vector<Discarded*>& waiting()
+    static std::vector<Discarded*>& queued()
     {
         static std::vector<Discarded*> list;
         return list;
@@ -69,18 +70,17 @@ private:
 // sleeps, and the page freezes. So such deletions wait outside the queue.
 class DiscardedHeldBack {
 public:
-    DiscardedHeldBack() : held_(Discarded::waiting().begin(), Discarded::waiting().end())
+    DiscardedHeldBack() : held_(std::exchange(Discarded::queued(), {}))
     {
         for (Discarded* discarded : held_) QCoreApplication::removePostedEvents(discarded, QEvent::DeferredDelete);
     }
     ~DiscardedHeldBack()
     {
-        for (const QPointer<Discarded>& discarded : held_)
-            if (discarded) discarded->deleteLater();
+        for (Discarded* discarded : held_) discarded->queue();
     }
 
 private:
-    std::vector<QPointer<Discarded>> held_;
+    std::vector<Discarded*> held_;
 };
 
 QRect screen_area(QWidget& window)
@@ -271,9 +271,7 @@ void FormSlotBase::end_modality()
     for (QEventLoop* loop : modal_loops_) loop->quit();
     // As a modal loop would: once the handler that closed this window has returned.
     if (FormSlotBase* owner = std::exchange(owner_waiting_, nullptr))
-        QTimer::singleShot(0, [owner] {
-            if (owner->shown() && !ended) owner->take_keyboard_back();
-        });
+        QTimer::singleShot(0, [owner] { owner->take_keyboard_back(); });
 }
 
 void FormSlotBase::hide()
@@ -346,7 +344,7 @@ void FormSlotBase::showModal(FormSlotBase& owner)
         loop.exec(QEventLoop::DialogExec);
     }
     modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
-    if (owner.shown() && !ended) owner.take_keyboard_back();
+    owner.take_keyboard_back();
 }
 
 void FormSlotBase::openModal(FormSlotBase& owner)
@@ -377,6 +375,7 @@ void FormSlotBase::show_over(FormSlotBase& owner)
 
 void FormSlotBase::take_keyboard_back()
 {
+    if (!shown() || ended) return;
     // In a page, windows overlap: a dialog shown meanwhile (the score) would
     // end up under its owner, so it stays in front, with the keyboard.
     if (in_page) {

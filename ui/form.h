@@ -148,7 +148,7 @@ private:
     void show_over(FormSlotBase& owner);
     void end_modality();
     void discard();
-    // After a modal window over this one has gone.
+    // After a modal window over this one has gone, if still on screen.
     void take_keyboard_back();
 
     std::unique_ptr<Form> instance_;
