@@ -173,6 +173,26 @@ private slots:
         QCOMPARE(painted_color(f.dans_cadre), systeme(QPalette::Base));
     }
 
+    // A desktop that turns dark while the program runs: what shows the
+    // system's colours turns with it, what the design colours stays.
+    void system_colours_follow_the_desktop_while_it_runs()
+    {
+        auto& f = Fenetre_essai();
+        f.cases(0).setBackColor(ui::yellow);
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+        const ui::Color box = painted_color(f.boite);
+        const ui::Color coloured = painted_color(f.cases(0));
+        QApplication::setPalette(light);
+        QCoreApplication::processEvents();
+        QCOMPARE(box, 0x202020);
+        QCOMPARE(coloured, ui::yellow);
+    }
+
     // The program's style draws a frame's border itself, from Fusion's picture.
     void a_frame_looks_as_in_fusion()
     {
@@ -306,9 +326,9 @@ private slots:
         QCOMPARE(events.filter("form keyup"), QStringList{"form keyup 77"});
     }
 
-    // A key held until it repeats sends no KeyDown: what it types still
-    // comes after the focus that Tab moved before it.
-    void a_repeated_key_comes_after_the_focus_it_follows()
+    // A key held until it repeats sends no KeyDown, and the close box no key
+    // at all: what they do still comes after the focus that Tab moved before.
+    void a_repeated_key_or_the_close_box_comes_after_the_focus_it_follows()
     {
         auto& f = Fenetre_essai();
         f.cases(0).setFocus();
@@ -320,6 +340,13 @@ private slots:
                  QString("case 0 lost, boite got, keypress 53"));
         QTest::keyRelease(widget(f.boite), Qt::Key_Backtab, Qt::ShiftModifier);
         QCOMPARE(f.boite.Text(), QString("5"));
+
+        f.onUnload = [] { events.push_back("unload"); };
+        events.clear();
+        QTest::keyPress(widget(f.boite), Qt::Key_Tab);  // let go once the window is gone
+        close_box(Fenetre_essai);
+        QCOMPARE(events.filter(QRegularExpression("got|lost|unload")).join(", "),
+                 QString("boite lost, case 0 got, unload"));
     }
 
     // A held key repeats: each repeat types, and only the real release is a KeyUp.
