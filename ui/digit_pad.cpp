@@ -66,7 +66,7 @@ DigitPad::DigitPad(Form& window, MenuEntry* entry)
 DigitPad::~DigitPad()
 {
     auto& pads = all_pads();
-    pads.erase(std::remove(pads.begin(), pads.end(), this), pads.end());
+    std::erase(pads, this);
 }
 
 void DigitPad::setShown(bool shown)

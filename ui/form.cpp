@@ -238,7 +238,7 @@ FormSlotBase::FormSlotBase()
 FormSlotBase::~FormSlotBase()
 {
     auto& registry = all_slots();
-    registry.erase(std::remove(registry.begin(), registry.end(), this), registry.end());
+    std::erase(registry, this);
 }
 
 Form& FormSlotBase::touch()
@@ -343,7 +343,7 @@ void FormSlotBase::showModal(FormSlotBase& owner)
         DiscardedHeldBack held_back;
         loop.exec(QEventLoop::DialogExec);
     }
-    modal_loops_.erase(std::remove(modal_loops_.begin(), modal_loops_.end(), &loop), modal_loops_.end());
+    std::erase(modal_loops_, &loop);
     owner.take_keyboard_back();
 }
 
