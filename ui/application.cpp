@@ -43,6 +43,7 @@ Application::Application(int& argc, char** argv)
     impl_->head_start.application_made();
 #else
     add_design_faces();
+    keep_keyboard_with_modal_windows();
 #endif
     // The accessibility bridge, made at its first use, asks the session bus
     // and waits for the answers: made now, it waits while the fonts are listed.

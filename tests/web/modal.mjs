@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import {test} from 'node:test';
 
 import {Session, sleep, viewport} from './lib/browser.mjs';
-import {centre, mainMenu} from './lib/windows.mjs';
+import {about, centre, mainMenu} from './lib/windows.mjs';
 
 // Whether the program still draws when the page changes size.
 async function answers(session) {
@@ -35,4 +35,20 @@ export function modalTests(context) {
                 await session.close();
             }
         });
+
+    test('a click beside About, on the menu under it, leaves the keyboard with About', async () => {
+        const session = await Session.open(context.browser, context.site.url);
+        try {
+            await mainMenu.waitFor(session);
+            await session.click(...centre(mainMenu.start));
+            await session.click(...centre(mainMenu.about));
+            await about.waitFor(session);
+            await session.click(40, 40);
+            await session.press('Escape');
+            await mainMenu.waitFor(session);
+            assert.deepEqual(session.problems, []);
+        } finally {
+            await session.close();
+        }
+    });
 }

@@ -91,6 +91,9 @@ export function soakTests(context) {
             console.log(`soak: ${actions} actions, the program ended and was started again ${restarts} time(s)`);
         } catch (error) {
             error.message += `\nseed ${seed}, after ${done.length} actions; the last ones: ${done.slice(-15).join('; ')}`;
+            // What the page showed then: the replay's first clue.
+            const file = `${process.env.TMPDIR ?? '/tmp'}/tibalou-soak-${seed}.png`;
+            if (await page.screenshot({path: file}).then(() => true, () => false)) error.message += `\nscreenshot: ${file}`;
             throw error;
         } finally {
             await session.close();

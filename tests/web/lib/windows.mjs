@@ -174,6 +174,11 @@ export const score = new Dialog('the score', 4575, {
     ok: [1560, 3000, 1455, 495],
 }, (picture, found) => picture.glyphs(found.rate) > 0);
 
+export const about = new Dialog('About', 3465, {
+    text: [120, 720, 3135, 375],
+    ok: [720, 1200, 2055, 375],
+}, (picture, found) => picture.glyphs(found.text) > 0);
+
 // Numbers chosen for an exercise: its menu entry, then the dialog's first
 // box (which has the focus), Tab, the second box, Envoi.
 export async function choose(session, exercise, first, second) {
