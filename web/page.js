@@ -32,6 +32,13 @@ function keepForOffline() {
 
 function start() {
     const screen = document.getElementById('screen');
+    // The canvas hears the program's keys only while it has the page's focus.
+    // A Tab that no window of the program takes (in a window of one button,
+    // or in one under a modal window) would move that focus to the page
+    // itself, for good: a click on the canvas does not bring it back.
+    screen.addEventListener('keydown', event => {
+        if (event.key === 'Tab') event.preventDefault();
+    });
     document.getElementById('restart').addEventListener('click', () => location.reload());
     // The program says so once its last window has gone.
     window.addEventListener('tibalou-ended', () => showEnd(texts.ended));
